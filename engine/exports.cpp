@@ -1,0 +1,3 @@
+#include "engine/engine_api.h"
+
+// Entry points are added with the engine.
