@@ -1,0 +1,93 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "board/board_services.h"
+#include "board/board_state.h"
+#include "board/move_table.h"
+#include "board/owner_list.h"
+#include "board/rules.h"
+#include "config/ini_object.h"
+#include "engine/engine_api.h"
+
+using CHistory = COwnerList<sBoardState>;
+
+// The position of the game, how its figures move, and its history.
+class CBoard : public CIniObject {
+public:
+    CBoard(CBoardServices& services, CMoveTable& moveTable);
+    ~CBoard() override;
+    CBoard(const CBoard&) = delete;
+    CBoard& operator=(const CBoard&) = delete;
+
+    // Position.
+    CFigure* FigureAt(int32_t x, int32_t y) const;
+    static int IsOnBoard(int32_t x, int32_t y) { return ::IsOnBoard(x, y) ? 1 : 0; }
+    int IsEmpty(int32_t x, int32_t y) const { return FigureAt(x, y) ? 0 : 1; }
+    CFigure* AddFigure(int32_t type, int32_t color, int32_t x, int32_t y);
+    void ClearFigures();
+    void SetupFigures();
+    void CaptureFigure(CFigure* figure);
+    void RestoreCaptured(const CFigure* figure);
+    // A word of the rights block; an index outside it reaches a spare word.
+    int32_t& Right(int index);
+    sFigureList* FigureListView() { return figures.View(); }
+
+    // Move rules.
+    void BuildTargets();
+    void CollectTargets(std::vector<sSquare>& list, int32_t color) const;
+    int CastlePathSafe(int kingside, int32_t x, int32_t y) const;
+    void UpdateEnPassant(const CFigure* figure, int32_t fromY, int32_t toX, int32_t toY);
+    bool IsTarget(int32_t x, int32_t y) const;
+    void ClearSelection();
+
+    // History.
+    void PushHistory();
+    void AddMove();
+    void StepBack();
+    void StepForward();
+    void GoToStart();
+    void GoToEnd();
+    void ReplayGame();
+    // Empties the history and the move list, as a new game does.
+    void ClearHistory();
+
+    // The board's value in a game file.
+    int WriteText(FILE* file) override;
+    int ParseText(const char* text) override;
+
+    CFigureList figures;
+    CFigureList capturedBlack;
+    CFigureList capturedWhite;
+    sRuleState rights{};
+
+    int32_t selected = 0;
+    sSquare selectedSquare{0, 0};
+    CFigure* selectedFigure = nullptr;
+    std::vector<sSquare> targets;
+    sLastMove lastMove;
+
+    CHistory history;
+    int32_t historyIndex = -1;
+    int32_t moveCount = 0;
+    int32_t suspendedGameOver = 0;
+
+    int32_t gameOver = 0;
+    int32_t thinking = 0;
+    int32_t animating = 0;
+
+private:
+    void AppendTargets(const CFigure& figure, int32_t color, std::vector<sSquare>& list) const;
+    void AppendPawnTargets(const CFigure& pawn, int32_t color, std::vector<sSquare>& list) const;
+    void AppendCastling(const CFigure& king, int32_t color);
+    void RemoveKingSquares();
+    void RestoreRecord(int index);
+    void SuspendGameOver();
+    void ResumeGameOver();
+    int MovesPerRecord() const { return services_.PlayerMode() == 0 ? 2 : 1; }
+
+    CBoardServices& services_;
+    CMoveTable& moveTable_;
+    int32_t spareRight_ = 0;
+};

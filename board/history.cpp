@@ -1,0 +1,157 @@
+#include <algorithm>
+
+#include "board/board.h"
+
+namespace {
+
+void Snapshot(const CFigureList& list, std::vector<sState>& out, bool withSquares) {
+    out.clear();
+    for (const CFigure* f : list)
+        out.push_back({f->type, f->color, withSquares ? f->x : 0, withSquares ? f->y : 0});
+}
+
+void Refill(CFigureList& list, const std::vector<sState>& states, bool withSquares) {
+    for (const sState& s : states)
+        list.Append(new CFigure{s.type, s.color, withSquares ? s.x : 0, withSquares ? s.y : 0, 0});
+}
+
+} // namespace
+
+void CBoard::PushHistory() {
+    if (services_.NetworkGame()) return;
+    historyIndex = std::max(historyIndex + 1, 0);
+    sBoardState* record = history[historyIndex];
+    if (record) {
+        history.RemoveFrom(historyIndex + 1);
+    } else {
+        historyIndex = history.Count();
+        record = history.Append(new sBoardState{});
+    }
+    Snapshot(figures, record->pieces, true);
+    record->rights = rights;
+    record->lastMove = lastMove;
+    Snapshot(capturedWhite, record->capturedWhite, false);
+    Snapshot(capturedBlack, record->capturedBlack, false);
+}
+
+void CBoard::AddMove() {
+    CMoveList& moves = moveTable_.entries;
+    moves.RemoveFrom(moveCount);
+    const sLastMove& m = lastMove;
+    moves.Append(new sMove{SquareName(m.fromX, m.fromY) + " - " + SquareName(m.toX, m.toY), m.fromX,
+                           m.fromY, m.toX, m.toY});
+    moveCount = moves.Count();
+    // A new move leaves the browsed end of a finished game behind.
+    suspendedGameOver = 0;
+}
+
+void CBoard::ClearHistory() {
+    moveTable_.RemoveAllMoves();
+    moveTable_.firstShown = 0;
+    moveCount = 0;
+    history.Clear();
+    historyIndex = -1;
+    suspendedGameOver = 0;
+}
+
+void CBoard::RestoreRecord(int index) {
+    const sBoardState* record = history[index];
+    if (!record) return;
+    lastMove = record->lastMove;
+    ClearFigures();
+    Refill(figures, record->pieces, true);
+    rights = record->rights;
+    Refill(capturedBlack, record->capturedBlack, false);
+    Refill(capturedWhite, record->capturedWhite, false);
+}
+
+// Browsing back from a finished game keeps its verdict aside until the last
+// record is shown again.
+void CBoard::SuspendGameOver() {
+    if (gameOver) suspendedGameOver = 1;
+    gameOver = 0;
+}
+
+void CBoard::ResumeGameOver() {
+    if (!suspendedGameOver) return;
+    gameOver = 1;
+    suspendedGameOver = 0;
+}
+
+void CBoard::StepBack() {
+    if (historyIndex <= 0 || historyIndex >= history.Count()) return;
+    SuspendGameOver();
+    --historyIndex;
+    moveCount = std::max(moveCount - MovesPerRecord(), 0);
+    RestoreRecord(historyIndex);
+    if (services_.PlayerMode() == 1) services_.CurrentMove() = !services_.CurrentMove();
+}
+
+void CBoard::StepForward() {
+    if (historyIndex < 0 || historyIndex >= history.Count() - 1) return;
+    moveCount = std::min(moveCount + MovesPerRecord(), moveTable_.entries.Count());
+    ++historyIndex;
+    if (historyIndex == history.Count() - 1) ResumeGameOver();
+    RestoreRecord(historyIndex);
+    if (services_.PlayerMode() == 1) services_.CurrentMove() = !services_.CurrentMove();
+}
+
+void CBoard::GoToStart() {
+    if (thinking || history.Empty()) return;
+    SuspendGameOver();
+    moveTable_.firstShown = 0;
+    historyIndex = 0;
+    moveCount = 0;
+    RestoreRecord(0);
+    services_.CurrentMove() = 0;
+    if (services_.PlayerMode() == 0 && services_.PlayerColor() == 1) {
+        services_.CurrentMove() = 1;
+        moveCount = 1;
+    }
+}
+
+void CBoard::GoToEnd() {
+    if (thinking || history.Empty()) return;
+    ResumeGameOver();
+    moveTable_.firstShown = 0;
+    historyIndex = history.Count() - 1;
+    moveCount = moveTable_.entries.Count();
+    RestoreRecord(historyIndex);
+    if (services_.PlayerMode() == 1) services_.CurrentMove() = historyIndex % 2 == 1 ? 1 : 0;
+}
+
+void CBoard::ReplayGame() {
+    if (history.Empty()) return;
+    const bool computer = services_.PlayerMode() == 0;
+    services_.ShowCursor(false);
+    ResumeGameOver();
+    moveTable_.firstShown = 0;
+    historyIndex = 0;
+    moveCount = computer && services_.PlayerColor() == 1 ? 1 : 0;
+    const auto animate = [this](int entry, bool play) {
+        const sMove* m = moveTable_.entries[entry];
+        if (!m) return;
+        CFigure* figure = FigureAt(m->fromX, m->fromY);
+        CFigure* captured = FigureAt(m->toX, m->toY);
+        services_.AnimateMove(figure, captured, m->toX, m->toY);
+        if (!play || !figure) return;
+        figure->x = m->toX;
+        figure->y = m->toY;
+        CaptureFigure(captured);
+    };
+    for (int i = 0; i < history.Count(); ++i) {
+        historyIndex = i;
+        if (services_.Animation() && i > 0) {
+            if (computer) animate(moveCount - 2, true);
+            animate(moveCount - 1, false);
+        }
+        RestoreRecord(i);
+        if (services_.PlayerMode() == 1) services_.CurrentMove() = i % 2 == 1 ? 1 : 0;
+        services_.DrawFrame();
+        services_.Pause(300);
+        moveCount += MovesPerRecord();
+    }
+    // The count ran one record past the last position shown.
+    moveCount = std::min(moveCount, moveTable_.entries.Count());
+    services_.ShowCursor(true);
+}
