@@ -1,0 +1,51 @@
+#include "config/ini_partition.h"
+
+#include "config/ini_text.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+} // namespace
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+}
+
+CIniItem* CIniPartition::AddItem(const char* key, void* variable, int type) {
+    return items_.emplace_back(std::make_unique<CIniItem>(key, variable, type)).get();
+}
+
+CIniItem* CIniPartition::Find(std::string_view key) const {
+    for (const auto& item : items_)
+        if (EqualsIgnoringCase(item->GetName().View(), key)) return item.get();
+    return nullptr;
+}
+
+int CIniPartition::ReadLines(CStrList& lines, int first, int end) {
+    for (int index = first; index < end; ++index) {
+        const std::string_view line = lines.GetAt(index).View();
+        const size_t equals = line.find('=');
+        const bool split = equals != std::string_view::npos;
+        CIniItem* item = Find(split ? line.substr(0, equals) : line);
+        if (!item) continue;
+        // One value the item cannot take must not stop the others.
+        try {
+            item->ReadValue(lines, index, split ? static_cast<int>(equals) + 1 : 0);
+        } catch (...) {
+        }
+    }
+    return 1;
+}
+
+int CIniPartition::WriteSection(FILE* file) {
+    bool ok = WriteIniText(file, "\n[" + std::string(name_.View()) + "]\n");
+    for (const auto& item : items_) ok = item->WriteValue(file) && ok;
+    return ok ? 1 : 0;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstdio>
+#include <string_view>
+
+// The line end of every document file, on every platform.
+inline constexpr std::string_view kIniLineEnd = "\r\n";
+
+// Writes `text` to a document file, each lone LF becoming a line end. False
+// when the write failed.
+bool WriteIniText(FILE* file, std::string_view text);
