@@ -8,12 +8,13 @@ packages=(
   googletest libgtest-dev libgmock-dev
   qt6-base-dev libqt6opengl6-dev qt6-base-dev-tools
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri
-  libjpeg62-turbo-dev
+  libjpeg62-turbo-dev zlib1g-dev
   libsdl2-dev
   libfluidsynth-dev timgm6mb-soundfont
   fonts-liberation
   xvfb xauth xdotool imagemagick
   clang libclang-rt-14-dev
+  locales
 )
 
 missing=()
