@@ -1,0 +1,38 @@
+#include "midi/tonmark.h"
+
+int ConnectDataFile(MidiWindow window, const char* path) {
+    return midi::api::ConnectDataFile(window, path);
+}
+
+int ConnectDataMemFile(MidiWindow window, const midi::sMemFile* data) {
+    return midi::api::ConnectDataMemFile(window, data);
+}
+
+int SetStartPosition(MidiWindow window, int position) {
+    return midi::api::SetStartPosition(window, position);
+}
+
+int SetPosition(MidiWindow window, int position) {
+    return midi::api::SetPosition(window, position);
+}
+
+int SetPlayingStatus(MidiWindow window, std::uint32_t startTick, int startPosition, int endPosition,
+                     int currentPosition, int playing, int mode, int marks,
+                     platform::MidiOutHandle* output) {
+    return midi::api::SetPlayingStatus(window, startTick, startPosition, endPosition,
+                                       currentPosition, playing, mode, marks, output);
+}
+
+int GetTimeLength(MidiWindow window) {
+    return midi::api::GetTimeLength(window);
+}
+
+int SetCompared(MidiWindow window, MidiWindow other) {
+    return midi::api::SetCompared(window, other);
+}
+
+int SetMaper(MidiWindow window, platform::MidiOutHandle* output) {
+    return midi::api::SetMaper(window, output);
+}
+
+void TonmarkEntry() {}
