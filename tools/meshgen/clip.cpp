@@ -59,9 +59,9 @@ MeshBuilder ClipToHalfSpace(const MeshBuilder& mesh, const HalfSpace& keep) {
             const std::uint32_t second = first == key.first ? key.second : key.first;
             const vert_t &a = mesh.vertices[first], &b = mesh.vertices[second];
             const float t = float(side[first] / (side[first] - side[second]));
-            it->second = out.AddVertex({a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t,
-                                        a.z + (b.z - a.z) * t, a.u + (b.u - a.u) * t,
-                                        a.v + (b.v - a.v) * t, 0});
+            it->second =
+                out.AddVertex({a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t, a.z + (b.z - a.z) * t,
+                               a.u + (b.u - a.u) * t, a.v + (b.v - a.v) * t, 0});
         }
         return it->second;
     };

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "render/board_grid.h"
+#include "render/geometry/point3d.h"
+#include "render/piece_meshes.h"
+
+#include <cstdint>
+
+class CBoard;
+class CBoardServices;
+struct CFigure;
+
+// Draws a board in board space (the caller has applied the camera and the
+// board matrix): sides, figures with their reflections, captured figures,
+// squares and their marks, shadows and coordinate glyphs; and plays the
+// animation of a move. The static meshes go into display lists the first
+// time they are drawn, so the calls need the context that will keep them.
+class CBoardRenderer {
+public:
+    CBoardRenderer();
+    ~CBoardRenderer();
+    CBoardRenderer(const CBoardRenderer&) = delete;
+    CBoardRenderer& operator=(const CBoardRenderer&) = delete;
+
+    // "Textures\wood.bmp" for the figures, then "Textures\board.bmp" for the
+    // dark squares, from the program directory. A picture that fails is
+    // reported and the ones after it are not tried.
+    void LoadTextures(const CBoardServices& services);
+    void DrawBoard(const CBoard& board, const CBoardServices& services);
+    // Hops `figure` to square (toX, toY) in 20 frames (services.DrawFrame()
+    // each) while `captured`, if any, leans over and spins up and away. The
+    // figures are left where they were; the caller places them afterwards.
+    void AnimateMove(CBoard& board, CBoardServices& services, CFigure* figure, CFigure* captured,
+                     int toX, int toY);
+    // Deletes the textures and display lists; the context must be current.
+    void ReleaseGL();
+    // Forgets them without GL calls, after their context was destroyed.
+    void DropGL();
+
+    unsigned int WoodTexture() const { return woodTexture_; }
+    unsigned int BoardTexture() const { return boardTexture_; }
+    const point3d& MovingPosition() const { return movingPosition_; }
+    const CFigure* CapturedInFlight() const { return capturedInFlight_; }
+    const point3d& CapturedPosition() const { return capturedPosition_; }
+
+private:
+    // Display lists: the six piece meshes, the shadow, eight letters, eight digits.
+    enum : int { kShadowList = 6, kLetterLists = 7, kDigitLists = 15, kListCount = 23 };
+
+    void BuildLists();
+    void DrawSides() const;
+    void DrawFigures(const CBoard& board, const CBoardServices& services) const;
+    void DrawCaptured(const CBoard& board) const;
+    void DrawSquares(const CBoard& board, const CBoardServices& services) const;
+    void DrawLastMove(const CBoard& board) const;
+    void DrawShadows(const CBoard& board) const;
+    void DrawGlyphs() const;
+    void DrawMesh(int type) const;
+    void DrawOutline(int x, int y, float z) const;
+    void PlaceFigure(const CBoard& board, const CFigure& figure) const;
+
+    CMeshList meshes_;
+    CBoardGrid grid_;
+    unsigned int woodTexture_ = 0;
+    unsigned int boardTexture_ = 0;
+    unsigned int lists_ = 0;
+
+    point3d movingPosition_{};
+    const CFigure* capturedInFlight_ = nullptr;
+    point3d capturedPosition_{};
+    float spin_[16];
+};
