@@ -10,6 +10,7 @@
 #include "board/rules.h"
 #include "config/ini_object.h"
 #include "engine/engine_api.h"
+#include "render/geometry/point3d.h"
 
 using CHistory = COwnerList<sBoardState>;
 
@@ -53,6 +54,17 @@ public:
     // Empties the history and the move list, as a new game does.
     void ClearHistory();
 
+    // Turn flow.
+    void ResetGame();
+    // p0: the world point under the mouse; p1: the camera position.
+    void OnBoardClick(const point3d& p0, const point3d& p1);
+    void ComputerMove();
+    // Coordinates are read as signed 8-bit values, as the packet carries them.
+    void ApplyRemoteMove(int fromX, int fromY, int toX, int toY);
+    void SendLastMove();
+    // The square under a click, or false when the ray misses the board.
+    bool PickSquare(const point3d& p0, const point3d& p1, sSquare& square) const;
+
     // The board's value in a game file.
     int WriteText(FILE* file) override;
     int ParseText(const char* text) override;
@@ -78,6 +90,25 @@ public:
     int32_t animating = 0;
 
 private:
+    struct sMoveAttempt;
+
+    bool ClicksBlocked();
+    bool EngineReady();
+    int32_t StatusOf(int32_t color);
+    void Select(CFigure* figure, sSquare square);
+    void TryMove(CFigure& mover, CFigure* victim, sSquare to);
+    CFigure* EnPassantVictim(const CFigure& pawn, sSquare to) const;
+    void Promote(CFigure& pawn, int32_t toY);
+    CFigure* CastleRook(CFigure& king, sSquare to);
+    void TakeBack(const sMoveAttempt& attempt);
+    void InsertFigure(int index, const sState& figure);
+    void EndPlayerTurn();
+    void ComputerReply();
+    bool RunEngine(CFigure*& moved, CFigure*& captured, sSquare& to);
+    void PlaceEngineMove(CFigure& moved, CFigure* captured, sSquare to);
+    bool AcceptRemoteMove(sSquare from, sSquare to) const;
+    void EndGame(const char* verdict);
+
     void AppendTargets(const CFigure& figure, int32_t color, std::vector<sSquare>& list) const;
     void AppendPawnTargets(const CFigure& pawn, int32_t color, std::vector<sSquare>& list) const;
     void AppendCastling(const CFigure& king, int32_t color);
@@ -90,4 +121,6 @@ private:
     CBoardServices& services_;
     CMoveTable& moveTable_;
     int32_t spareRight_ = 0;
+    // The last move as it was before a selection outlined the chosen square.
+    sLastMove lastMoveBeforeSelection_;
 };
