@@ -1,0 +1,206 @@
+#include "app/controller/scene.h"
+
+#include "app/controller/settings_binding.h"
+#include "board/move_flow.h"
+#include "config/ini_item.h"
+#include "platform/message_box.h"
+#include "platform/paths.h"
+#include "render/geometry/matrix.h"
+
+#include <iterator>
+
+namespace {
+
+constexpr size_t kMaxPath = 260;
+
+constexpr const char* kSoundFiles[] = {"%s\\step.wav", "%s\\shah.wav", "%s\\mat.wav"};
+
+} // namespace
+
+CScene::CScene(CSceneHost& host) : host(host) {
+    startupDir = platform::CurrentDirectory().substr(0, kMaxPath);
+}
+
+CScene::~CScene() {
+    // The host may be gone by now, so only the settings are kept.
+    if (created && !destroyed) settingsDocument.Save();
+}
+
+int CScene::Create() {
+    stopThinking = 0;
+    ResetClocks();
+    ResetCamera();
+    gamePath.clear();
+
+    settingsDocument.SetFileName(kSettingsFileName);
+    settingsDocument.SetBanner(kSettingsBanner);
+    settingsDocument.RemoveAll();
+    BindSettings(settingsDocument, settings);
+    settingsDocument.Load();
+    settings.currentMove = 0;
+    StartOrStopMusic();
+    host.ReloadSky(settings.skyNumber);
+
+    gameDocument.RemoveAll();
+    BindSettings(gameDocument, settings);
+    gameDocument.SetBanner(kSettingsBanner);
+    gameDocument.AddPartition("Board")->AddItem("Figures", static_cast<CIniObject*>(&board),
+                                                INI_OBJECT);
+
+    host.InitGL();
+    host.CreateFonts();
+    if (settings.playerColor == 1) ApplyBlackSide();
+    // The window opens on a board set up for a game, not an empty one.
+    board.ResetGame();
+    engine.Bind();
+    created = true;
+    return 1;
+}
+
+void CScene::Destroy() {
+    if (destroyed) return;
+    destroyed = true;
+    host.CloseConnection();
+    networkGame = 0;
+    host.DeleteFonts();
+    // A settings file that cannot be written is not worth a message at exit.
+    if (created) settingsDocument.Save();
+}
+
+// --- game ---
+
+void CScene::PrepareNewGame() {
+    ResetClocks();
+    gameStarted = 0;
+    waitingForPeer = 0;
+    settings.currentMove = settings.playerColor;
+}
+
+void CScene::NewGame() {
+    // The engine writes its move through pointers into the board's records.
+    if (!CanReplaceGame()) return;
+    PrepareNewGame();
+    board.ResetGame();
+    if (networkGame) host.SendNewGameToPeer();
+    DrawFrame();
+}
+
+void CScene::StartGame() {
+    if (gameStarted || IsThinking()) return;
+    // Without the engine the game would pass for started with nobody to open it.
+    if (!IsEngineReady()) return move_flow::ReportMissingEngine();
+    settings.currentMove = settings.playerColor;
+    board.ResetGame();
+    board.ComputerMove();
+    gameStarted = 1;
+}
+
+void CScene::ClickBoard(const point3d& world) {
+    const bool onArrows = settings.moveList && moveListArrows.arrowsShown &&
+                          HitArrows(moveListArrows, moveTable, world);
+    // The board refuses a move the engine cannot judge, and says so.
+    if (!onArrows) board.OnBoardClick(world, settings.eye);
+    DrawFrame();
+}
+
+bool CScene::IsThinking() const {
+    return board.thinking != 0;
+}
+
+void CScene::PlaySoundEffect(int kind) {
+    if (!settings.soundEffects || kind < 0 || kind >= int(std::size(kSoundFiles))) return;
+    const Str folder = Str::Format("%s\\Sounds\\", startupDir.c_str());
+    playWave(platform::NativePath(Str::Format(kSoundFiles[kind], folder.c_str()).c_str()));
+}
+
+void CScene::DrawFrame() {
+    host.RenderFrame();
+}
+
+void CScene::FaceWhite() {
+    SetHalfTurn(settings.matrix);
+}
+
+void CScene::FaceBlack() {
+    SetIdentity(settings.matrix);
+}
+
+void CScene::ApplyBlackSide() {
+    if (settings.playerMode == 0) {
+        settings.currentMove = 1;
+        FaceBlack();
+    } else {
+        gameStarted = 1;
+        FaceWhite();
+    }
+}
+
+void CScene::StartOrStopMusic() {
+    if (settings.music)
+        host.StartMusic();
+    else
+        host.StopMusic();
+}
+
+// --- clocks ---
+
+void CScene::ResetClocks() {
+    whiteClock.Reset();
+    blackClock.Reset();
+}
+
+bool CScene::IsClockRunning() const {
+    return gameStarted == 1 && board.gameOver == 0;
+}
+
+void CScene::TickClocks() {
+    const uint32_t now = ClockTickNow();
+    if (now - lastClockTick < 1000) return;
+    lastClockTick = now;
+    bool white;
+    if (settings.playerMode == 0)
+        white = board.thinking ? settings.playerColor == 1 : settings.playerColor == 0;
+    else if (!networkGame)
+        white = settings.currentMove == 0;
+    else
+        white = (settings.playerColor == 0) != (waitingForPeer != 0);
+    (white ? whiteClock : blackClock).AddSecond();
+}
+
+std::string CScene::ClockText(int color) const {
+    return color == 0 ? "White " + whiteClock.Text() : "Black " + blackClock.Text();
+}
+
+bool CScene::PrepareClockOverlay() {
+    if (!IsClockRunning()) return false;
+    TickClocks();
+    return settings.timer != 0;
+}
+
+// --- network peer ---
+
+void CScene::OnPeerMove(int fromX, int fromY, int toX, int toY, const sRuleState& rules) {
+    board.rights = rules;
+    board.ApplyRemoteMove(fromX, fromY, toX, toY);
+    DrawFrame();
+    waitingForPeer = 0;
+    gameStarted = 1;
+}
+
+void CScene::OnPeerNewGame() {
+    if (!CanReplaceGame()) return;
+    PrepareNewGame();
+    board.ResetGame();
+    DrawFrame();
+}
+
+void CScene::OnPeerColour(const std::string& text) {
+    const int color = text == "WHITE" ? 1 : 0;
+    settings.currentMove = color;
+    settings.playerColor = color;
+    if (color == 1)
+        FaceBlack();
+    else
+        FaceWhite();
+    DrawFrame();
+}

@@ -1,0 +1,196 @@
+#pragma once
+
+#include "app/controller/clock.h"
+#include "app/controller/engine_binding.h"
+#include "app/controller/move_list_arrows.h"
+#include "app/controller/scene_host.h"
+#include "app/controller/settings.h"
+#include "board/board.h"
+#include "board/board_services.h"
+#include "board/move_table.h"
+#include "config/file_storage.h"
+#include "platform/sound.h"
+#include "render/geometry/point3d.h"
+
+#include <string>
+
+// The game controller: who plays, whose turn it is, the clocks, the camera,
+// the engine binding, the settings and the game files. The window forwards
+// its events and commands here; everything it draws it reads from here.
+class CScene final {
+    // The services the board's move flow asks of its controller; a member
+    // rather than a base, so their names do not clash with the commands.
+    class CServices final : public CBoardServices {
+    public:
+        explicit CServices(CScene& scene) : scene(scene) {}
+        int PlayerMode() const override;
+        int PlayerColor() const override;
+        int& CurrentMove() override;
+        int GameLevel() const override;
+        int Animation() const override;
+        const float* BoardMatrix() const override;
+        int Mirror() const override;
+        int Shadows() const override;
+        int Letters() const override;
+        int DeleteFigures() const override;
+        int TexturedFigures() const override;
+        int TexturedBoard() const override;
+        std::string ProgramDirectory() const override;
+        int& GameStarted() override;
+        int WaitingForPeer() const override;
+        int NetworkGame() const override;
+        int* StopThinking() override;
+        GetComputerMoveFn ComputerMoveEntry() const override;
+        GetCurrentStateFn CurrentStateEntry() const override;
+        void PlaySoundEffect(int effect) override;
+        void DrawFrame() override;
+        int ChoosePromotion() override;
+        void SendMove(int fromX, int fromY, int toX, int toY) override;
+        void FaceWhite() override;
+        void FaceBlack() override;
+        void AnimateMove(CFigure* figure, CFigure* captured, int toX, int toY) override;
+        void ShowCursor(bool shown) override;
+        void Pause(int milliseconds) override;
+
+    private:
+        CScene& scene;
+    };
+
+public:
+    explicit CScene(CSceneHost& host);
+    ~CScene();
+    CScene(const CScene&) = delete;
+    CScene& operator=(const CScene&) = delete;
+
+    // Once, with the rendering context current. Returns 1.
+    int Create();
+    // From the view's destruction: closes the connection, deletes the fonts,
+    // saves the settings. The destructor does the saving when this was not
+    // called.
+    void Destroy();
+
+    // --- game ---
+    void NewGame();
+    void StartGame();
+    void ClickBoard(const point3d& world);
+    void StopThinking() { stopThinking = 1; }
+    void PlaySoundEffect(int kind);
+    // Renders one frame at once (through the host).
+    void DrawFrame();
+    // The board seen from White's side (a half turn about the vertical
+    // axis) or from Black's (the identity).
+    void FaceWhite();
+    void FaceBlack();
+    bool IsThinking() const;
+    // Both engine entry points are bound.
+    bool IsEngineReady() const { return engine.IsReady(); }
+    // Binds another engine library in place of "Engine.dll" (tests).
+    bool BindEngine(const std::string& libraryName) { return engine.Bind(libraryName); }
+
+    // --- clocks ---
+    void TickClocks();
+    bool IsClockRunning() const;
+    // "White 00:00:00" / "Black 00:00:00".
+    std::string ClockText(int color) const;
+    // The clock overlay's first step: ticks the clocks while they run and
+    // tells whether the overlay is to be drawn (running and Timer on).
+    bool PrepareClockOverlay();
+
+    // --- camera ---
+    void SetViewSize(int width, int height);
+    void ApplyCamera();
+    void ResetCamera();
+    void RotateBoard();
+    void RotateCamera(int dx, int dy);
+    point3d WindowToWorld(int x, int y) const;
+
+    // --- files ---
+    // Returns 1 when the game document was read or written.
+    int OpenGame(const std::string& path);
+    int SaveGame(const std::string& path);
+    std::string HelpFilePath() const;
+
+    // --- network peer ---
+    void OnPeerMove(int fromX, int fromY, int toX, int toY, const sRuleState& rules);
+    void OnPeerNewGame();
+    void OnPeerColour(const std::string& text);
+
+    // --- move list ---
+    // The scroll arrows as last drawn; the move-list drawing fills them in.
+    sMoveListArrows moveListArrows;
+
+    // --- commands: effects ---
+    void SaveCurrentGame();
+    void Undo();
+    void Redo();
+    void GoToStart();
+    void GoToEnd();
+    void Play();
+    void ResetCameraCommand();
+    void SetPlayerMode(int mode);
+    void SetGameLevel(int level);
+    void ChooseWhite();
+    void ChooseBlack();
+    void ToggleMusic();
+    // Flips one of the 0/1 switches of the settings and redraws.
+    void ToggleSetting(int sSettings::*field);
+    // The close request of the main window: refused (with a message) while
+    // the engine thinks.
+    bool RequestClose();
+
+    // --- commands: enabled rules ---
+    bool CanStartGame() const;
+    bool CanReplaceGame() const; // New Game and Open Game
+    bool CanOpenGame() const;
+    bool CanSaveGame() const;
+    bool CanSaveGameAs() const;
+    bool CanConnect() const;
+    bool CanUseConnection() const; // Close Connection and Chat
+    bool CanUndo() const;
+    bool CanRedo() const;
+    bool CanPlay() const;
+    bool CanChoosePlayerMode() const;
+    bool CanChooseColor() const;
+
+private:
+    CServices services{*this};
+
+public:
+    // --- state (read by the window and the drawing) ---
+    sSettings settings;
+    CMoveTable moveTable;
+    CBoard board{services, moveTable};
+    int gameStarted = 0;
+    int stopThinking = 0;
+    int promotionType = 5;
+    std::string startupDir;
+    std::string gamePath;
+    sClock whiteClock, blackClock;
+    int networkGame = 0;
+    int isServer = 1;
+    int waitingForPeer = 0;
+
+    int viewWidth = 800, viewHeight = 600;
+    float aspect = 800.0f / 600.0f;
+    point3d lookAt = {0, 0, 0};
+    float orientation[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+
+    // How sound effects are played; tests put a recorder in.
+    bool (*playWave)(const std::string& path) = platform::PlayWaveFile;
+
+private:
+    void ResetClocks();
+    // The settings of a new game: clocks at zero, nothing awaited, the
+    // local user's colour to move.
+    void PrepareNewGame();
+    // Player Color 1 as the Black command sets it up.
+    void ApplyBlackSide();
+    void StartOrStopMusic();
+
+    CSceneHost& host;
+    CEngineBinding engine;
+    CFileStorage settingsDocument;
+    CFileStorage gameDocument;
+    bool created = false;
+    bool destroyed = false;
+};

@@ -1,0 +1,129 @@
+#include "app/controller/scene.h"
+
+#include "platform/message_box.h"
+
+void CScene::SaveCurrentGame() {
+    if (!gamePath.empty()) SaveGame(gamePath);
+}
+
+void CScene::Undo() {
+    if (!CanUndo()) return;
+    board.StepBack();
+    DrawFrame();
+}
+
+void CScene::Redo() {
+    if (!CanRedo()) return;
+    board.StepForward();
+    DrawFrame();
+}
+
+void CScene::GoToStart() {
+    if (networkGame) return;
+    board.GoToStart();
+    DrawFrame();
+}
+
+void CScene::GoToEnd() {
+    if (networkGame) return;
+    board.GoToEnd();
+    DrawFrame();
+}
+
+void CScene::Play() {
+    if (board.history.Count() > 0 && !IsThinking() && !networkGame) board.ReplayGame();
+}
+
+void CScene::ResetCameraCommand() {
+    ResetCamera();
+    DrawFrame();
+}
+
+void CScene::SetPlayerMode(int mode) {
+    if (CanChoosePlayerMode()) settings.playerMode = mode;
+}
+
+void CScene::SetGameLevel(int level) {
+    settings.gameLevel = level;
+}
+
+void CScene::ChooseWhite() {
+    if (!CanChooseColor()) return;
+    settings.playerColor = 0;
+    settings.currentMove = 0;
+    FaceWhite();
+    DrawFrame();
+}
+
+void CScene::ChooseBlack() {
+    if (!CanChooseColor()) return;
+    settings.playerColor = 1;
+    settings.currentMove = 0;
+    ApplyBlackSide();
+    DrawFrame();
+}
+
+void CScene::ToggleMusic() {
+    settings.music = !settings.music;
+    StartOrStopMusic();
+}
+
+void CScene::ToggleSetting(int sSettings::*field) {
+    settings.*field = !(settings.*field);
+    DrawFrame();
+}
+
+bool CScene::RequestClose() {
+    if (!IsThinking()) return true;
+    platform::ShowMessageBox("Please wait the finish of the thinking or stop it!");
+    return false;
+}
+
+bool CScene::CanStartGame() const {
+    return settings.playerMode == 0 && settings.playerColor == 1 && gameStarted == 0 &&
+           !IsThinking();
+}
+
+bool CScene::CanReplaceGame() const {
+    return !IsThinking();
+}
+
+bool CScene::CanOpenGame() const {
+    return networkGame == 0 && CanReplaceGame();
+}
+
+bool CScene::CanSaveGame() const {
+    return !gamePath.empty() && CanSaveGameAs();
+}
+
+bool CScene::CanSaveGameAs() const {
+    return networkGame == 0 && !IsThinking();
+}
+
+bool CScene::CanConnect() const {
+    return settings.playerMode == 1 && gameStarted == 0 && networkGame == 0;
+}
+
+bool CScene::CanUseConnection() const {
+    return networkGame == 1;
+}
+
+bool CScene::CanUndo() const {
+    return board.historyIndex > 0 && !IsThinking();
+}
+
+bool CScene::CanRedo() const {
+    return board.historyIndex < board.history.Count() - 1 && !IsThinking();
+}
+
+bool CScene::CanPlay() const {
+    return board.history.Count() != 1 && !IsThinking();
+}
+
+bool CScene::CanChoosePlayerMode() const {
+    return gameStarted == 0 && !IsThinking();
+}
+
+bool CScene::CanChooseColor() const {
+    return gameStarted == 0 && networkGame == 0;
+}

@@ -1,0 +1,54 @@
+#include "app/controller/settings_binding.h"
+
+#include "config/ini_item.h"
+
+#include <iterator>
+
+const char* const kSettingsBanner =
+    "Tavlion 1.4, 3D chess by the Tavlion developers\nhttps://www.tavlion.example/";
+
+namespace {
+
+struct sSettingsKey {
+    const char* name;
+    IniType type;
+    void* (*field)(sSettings&);
+};
+
+template <auto Member> void* FieldOf(sSettings& s) {
+    return &(s.*Member);
+}
+
+constexpr sSettingsKey kSettingsKeys[] = {
+    {"Music", INI_INT, FieldOf<&sSettings::music>},
+    {"Sound Effects", INI_INT, FieldOf<&sSettings::soundEffects>},
+    {"Game Level", INI_INT, FieldOf<&sSettings::gameLevel>},
+    {"Player Mode", INI_INT, FieldOf<&sSettings::playerMode>},
+    {"Player Color", INI_INT, FieldOf<&sSettings::playerColor>},
+    {"Current Move", INI_INT, FieldOf<&sSettings::currentMove>},
+    {"Matrix", INI_MATRIX, FieldOf<&sSettings::matrix>},
+    {"Camera Position", INI_FLOAT3, FieldOf<&sSettings::eye>},
+    {"Mirror", INI_INT, FieldOf<&sSettings::mirror>},
+    {"YAngle", INI_FLOAT, FieldOf<&sSettings::yAngle>},
+    {"Sky Number", INI_INT, FieldOf<&sSettings::skyNumber>},
+    {"Sky Flague", INI_INT, FieldOf<&sSettings::skyFlague>},
+    {"Animation", INI_INT, FieldOf<&sSettings::animation>},
+    {"Shadows", INI_INT, FieldOf<&sSettings::shadows>},
+    {"Letters", INI_INT, FieldOf<&sSettings::letters>},
+    {"Delete Figures", INI_INT, FieldOf<&sSettings::deleteFigures>},
+    {"Textured Figures", INI_INT, FieldOf<&sSettings::texturedFigures>},
+    {"Textured Board", INI_INT, FieldOf<&sSettings::texturedBoard>},
+    {"Timer", INI_INT, FieldOf<&sSettings::timer>},
+    {"Nickname", INI_STRING, FieldOf<&sSettings::nickname>},
+    {"Move List", INI_INT, FieldOf<&sSettings::moveList>},
+    {"Draw Mode", INI_INT, FieldOf<&sSettings::drawMode>},
+};
+static_assert(std::size(kSettingsKeys) == 22);
+
+} // namespace
+
+CIniPartition* BindSettings(CFileStorage& document, sSettings& settings) {
+    CIniPartition* section = document.AddPartition(kSettingsSection);
+    for (const auto& key : kSettingsKeys) section->AddItem(key.name, key.field(settings), key.type);
+    return section;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/controller/settings.h"
+#include "config/file_storage.h"
+
+inline constexpr const char* kSettingsFileName = "Tavlion.INI";
+inline constexpr const char* kSettingsSection = "Settings";
+extern const char* const kSettingsBanner;
+
+// Adds the section "Settings" to `document` and binds its keys to the
+// fields of `settings`, in the order they are written.
+CIniPartition* BindSettings(CFileStorage& document, sSettings& settings);

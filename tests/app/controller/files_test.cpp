@@ -1,0 +1,73 @@
+#include "scene_fixture.h"
+
+TEST_F(SceneTest, SavingAndOpeningAGameRestoresItsSettings) {
+    CScene& s = StartScene();
+    s.board.SetupFigures();
+    s.settings.gameLevel = 2;
+    s.settings.playerMode = 1;
+    s.settings.skyNumber = 1;
+    s.settings.music = 0;
+    EXPECT_EQ(s.SaveGame((workDir / "game.chs").string()), 1);
+    EXPECT_EQ(s.gamePath, (workDir / "game.chs").string());
+    EXPECT_EQ(host.title, "Tavlion - " + s.gamePath);
+    EXPECT_TRUE(s.CanSaveGame());
+    const std::string text = ReadFile("game.chs");
+    EXPECT_NE(text.find("[Board]"), std::string::npos);
+    EXPECT_NE(text.find("Figures=32 "), std::string::npos);
+
+    s.settings.gameLevel = 0;
+    s.settings.playerMode = 0;
+    s.board.ClearFigures();
+    s.whiteClock.minutes = 3;
+    s.stopThinking = 1;
+    EXPECT_EQ(s.OpenGame((workDir / "game.chs").string()), 1);
+    EXPECT_EQ(s.settings.gameLevel, 2);
+    EXPECT_EQ(s.settings.playerMode, 1);
+    EXPECT_EQ(s.board.figures.Count(), 32);
+    EXPECT_EQ(s.gameStarted, 1);
+    EXPECT_EQ(s.stopThinking, 0);
+    EXPECT_EQ(s.ClockText(0), "White 00:00:00");
+    EXPECT_EQ(host.skies.back(), 1);
+    EXPECT_EQ(host.music.back(), false);
+
+    // The opened game's settings are kept for the next start.
+    StopScene();
+    CScene& next = StartScene();
+    EXPECT_EQ(next.settings.gameLevel, 2);
+}
+
+TEST_F(SceneTest, AGameThatCannotBeWrittenDoesNotLookSaved) {
+    CScene& s = StartScene();
+    ASSERT_EQ(s.SaveGame((workDir / "first.chs").string()), 1);
+    const std::string title = host.title, path = s.gamePath;
+
+    const std::string bad = (workDir / "no such folder" / "game.chs").string();
+    EXPECT_EQ(s.SaveGame(bad), 0);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find(bad), std::string::npos);
+    EXPECT_EQ(host.title, title);
+    EXPECT_EQ(s.gamePath, path);
+}
+
+TEST_F(SceneTest, AGameFileThatCannotBeReadChangesNothing) {
+    CScene& s = StartScene();
+    s.settings.gameLevel = 1;
+    EXPECT_EQ(s.OpenGame((workDir / "missing.chs").string()), 0);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(s.settings.gameLevel, 1);
+    EXPECT_EQ(s.gameStarted, 0);
+    EXPECT_TRUE(s.gamePath.empty());
+    EXPECT_EQ(host.title, "Tavlion");
+    EXPECT_FALSE(s.CanSaveGame());
+}
+
+TEST_F(SceneTest, SaveIsDisabledUntilAGameHasAPath) {
+    CScene& s = StartScene();
+    EXPECT_FALSE(s.CanSaveGame());
+    s.SaveCurrentGame(); // nothing to save to
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(s.CanSaveGameAs());
+    s.networkGame = 1;
+    EXPECT_FALSE(s.CanSaveGameAs());
+    EXPECT_FALSE(s.CanOpenGame());
+}

@@ -1,0 +1,68 @@
+#include "scene_fixture.h"
+
+#include "platform/message_box.h"
+#include "render/geometry/matrix.h"
+
+#include <fstream>
+#include <sstream>
+
+#include <stdlib.h>
+
+void ClickSquare(CScene& scene, int x, int y) {
+    point3d world;
+    // Off the centre, which lies on the diagonal the picking splits a square along.
+    TransformColumns(world, point3d{x - 3.3f, y - 3.6f, 0}, scene.settings.matrix);
+    scene.ClickBoard(world);
+}
+
+void MoveFigure(CScene& scene, int fromX, int fromY, int toX, int toY) {
+    ClickSquare(scene, fromX, fromY);
+    ClickSquare(scene, toX, toY);
+}
+
+uint32_t SceneTest::FakeTicks() {
+    return now;
+}
+
+void SceneTest::SetUp() {
+    previousDir = std::filesystem::current_path();
+    std::string pattern = (std::filesystem::temp_directory_path() / "scene-XXXXXX").string();
+    workDir = mkdtemp(pattern.data());
+    std::filesystem::current_path(workDir);
+    platform::SetMessageBoxHandler([this](const std::string& text, const std::string&, int) {
+        boxes.push_back(text);
+        return platform::kIdOk;
+    });
+    SetClockTickSource(FakeTicks);
+}
+
+void SceneTest::TearDown() {
+    scene.reset();
+    SetClockTickSource(nullptr);
+    platform::SetMessageBoxHandler(nullptr);
+    std::filesystem::current_path(previousDir);
+    std::filesystem::remove_all(workDir);
+}
+
+CScene& SceneTest::StartScene() {
+    scene = std::make_unique<CScene>(host);
+    EXPECT_EQ(scene->Create(), 1);
+    scene->playWave = [](const std::string&) { return true; };
+    return *scene;
+}
+
+void SceneTest::StopScene() {
+    scene->Destroy();
+    scene.reset();
+}
+
+void SceneTest::WriteFile(const std::string& name, const std::string& text) {
+    std::ofstream(workDir / name, std::ios::binary) << text;
+}
+
+std::string SceneTest::ReadFile(const std::string& name) const {
+    std::ifstream in(workDir / name, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
