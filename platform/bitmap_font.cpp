@@ -82,6 +82,16 @@ char16_t Windows1252ToUnicode(unsigned char code) {
     return code >= 0x80 && code < 0xA0 ? kWindows1252High[code - 0x80] : char16_t(code);
 }
 
+int TextAdvance(const BitmapFontRequest& request, const std::string& text) {
+    if (!qGuiApp) return 0;
+    const QFontMetrics metrics(FontWithCellHeight(request));
+    int advance = 0;
+    for (const char c : text)
+        advance +=
+            metrics.horizontalAdvance(QChar(Windows1252ToUnicode(static_cast<unsigned char>(c))));
+    return advance;
+}
+
 bool UseFontBitmaps(const BitmapFontRequest& request, unsigned listBase, int first, int count) {
     if (!qGuiApp || count <= 0 || first < 0 || first + count > 256) return false;
     if (!glGetString(GL_VERSION)) return false;

@@ -19,6 +19,10 @@ struct BitmapFontRequest {
 bool UseFontBitmaps(const BitmapFontRequest& font, unsigned listBase, int first = 0,
                     int count = 255);
 
+// How far the lists of `font` move the raster position for `text`: the sum
+// of the glyph advances, in pixels. 0 without a running QGuiApplication.
+int TextAdvance(const BitmapFontRequest& font, const std::string& text);
+
 // The Unicode character a Windows-1252 byte stands for (undefined codes map
 // to themselves).
 char16_t Windows1252ToUnicode(unsigned char code);

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QImage>
+
+#include <functional>
+
+class CScene;
+
+// The GL side of the controller: the global rendering state, the camera
+// matrices and the order in which one frame is drawn. The layers that other
+// parts of the program draw (sky, board and figures, move list) plug in as
+// hooks; without a board layer a plain chequered board stands in.
+class CSceneRenderer {
+public:
+    struct sLayers {
+        std::function<void()> setUpSky;           // rendering state of the sky
+        std::function<void()> setUpBoardTextures; // textures of the board
+        std::function<void()> drawSky;
+        std::function<void()> drawBoard; // board, figures, reflections, shadows
+        std::function<void()> drawMoveList;
+    };
+
+    explicit CSceneRenderer(CScene& scene) : scene_(scene) {}
+
+    sLayers& Layers() { return layers_; }
+
+    void InitGL();
+    void ApplyCamera();
+    void SetViewport(int width, int height);
+    // Everything of a frame but the swap.
+    void DrawFrame();
+    void DrawClocks();
+    // The back buffer as an image, top row first.
+    static QImage ReadFrame(int width, int height);
+
+    // The clock and move-list fonts (bases 1000 and 2000).
+    void CreateFonts();
+    void DeleteFonts();
+
+    static constexpr unsigned kClockFontBase = 1000;
+    static constexpr unsigned kMoveListFontBase = 2000;
+    static constexpr int kFontListCount = 255;
+
+private:
+    void DrawPlaceholderBoard();
+    void DrawText(const char* text, int windowX, int windowY);
+
+    CScene& scene_;
+    sLayers layers_;
+    bool fontsBuilt_ = false;
+};

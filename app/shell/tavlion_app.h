@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/shell/tavlion_doc.h"
+
+#include <QApplication>
+
+#include <memory>
+
+class CMainFrame;
+
+// The application object: builds the frame, the document and the view and
+// shows the main window.
+class CTavlionApp : public QApplication {
+    Q_OBJECT
+public:
+    CTavlionApp(int& argc, char** argv);
+    ~CTavlionApp() override;
+
+    // Returns false when the program cannot start.
+    bool InitInstance();
+    // Creates the window without showing it (the tests drive it hidden).
+    bool CreateMainWindow();
+    void DestroyMainWindow();
+
+    CMainFrame* MainFrame() const { return frame_.get(); }
+
+private:
+    CTavlionDoc document_;
+    std::unique_ptr<CMainFrame> frame_;
+};

@@ -1,0 +1,219 @@
+#include "app/shell/tavlion_view.h"
+
+#include "app/shell/about_dialog.h"
+#include "app/shell/gl_surface.h"
+#include "app/shell/promotion_chooser.h"
+#include "platform/message_box.h"
+
+#ifdef TAVLION_HAVE_MUSIC_DIALOG
+#include "app/music_dlg.h"
+#endif
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTimerEvent>
+#include <QUrl>
+#include <QVBoxLayout>
+
+CTavlionView::CTavlionView(QWidget* parent)
+    : QWidget(parent), surface_(new CGLSurface), container_(nullptr), scene_(*this),
+      renderer_(scene_), chooser_(new CSelPeshka(this)) {
+    container_ = QWidget::createWindowContainer(surface_, this);
+    container_->setObjectName(QStringLiteral("glContainer"));
+    container_->setFocusPolicy(Qt::NoFocus);
+    container_->setMinimumSize(1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(container_);
+    setFocusPolicy(Qt::StrongFocus);
+
+    connect(surface_, &CGLSurface::Exposed, this, [this] {
+        // A move to a screen of another pixel ratio changes the pixels only.
+        const QSize pixels = surface_->PixelSize();
+        if (pixels != QSize(scene_.viewWidth, scene_.viewHeight)) OnSizeChanged(pixels);
+        RenderFrame();
+    });
+    connect(surface_, &QWindow::screenChanged, this,
+            [this] { OnSizeChanged(surface_->PixelSize()); });
+    connect(surface_, &CGLSurface::Resized, this, &CTavlionView::OnSizeChanged);
+    connect(surface_, &CGLSurface::MousePressed, this, [this](Qt::MouseButton button, QPoint at) {
+        if (button == Qt::LeftButton) OnLeftButtonDown(at);
+    });
+    connect(surface_, &CGLSurface::MouseMoved, this, &CTavlionView::OnMouseMove);
+}
+
+CTavlionView::~CTavlionView() {
+    if (timerId_) killTimer(timerId_);
+    if (created_) {
+        surface_->MakeCurrent();
+        scene_.Destroy();
+        surface_->DoneCurrent();
+    }
+}
+
+bool CTavlionView::HasContext() const {
+    return surface_->HasContext();
+}
+
+bool CTavlionView::Create() {
+    const std::string failure = surface_->CreateContext();
+    if (!failure.empty()) platform::ShowMessageBox(failure, "Tavlion");
+    const QSize pixels = surface_->PixelSize();
+    if (pixels.width() > 0 && pixels.height() > 0)
+        scene_.SetViewSize(pixels.width(), pixels.height());
+
+#ifdef TAVLION_HAVE_MUSIC_DIALOG
+    music_ = new CMusicDlg(window());
+#endif
+    if (scene_.Create() != 1) return false;
+    created_ = true;
+    InitGL();
+
+    splash_ = new CSplashDlg(this);
+    splash_->ShowCentred();
+    timerId_ = startTimer(kTimerPeriodMs);
+    return true;
+}
+
+void CTavlionView::InitGL() {
+    if (surface_->MakeCurrent()) renderer_.InitGL();
+}
+
+void CTavlionView::ApplyCamera() {
+    if (surface_->MakeCurrent()) renderer_.ApplyCamera();
+}
+
+void CTavlionView::RenderFrame() {
+    if (!created_ || !surface_->MakeCurrent()) return;
+    renderer_.DrawFrame();
+    surface_->SwapBuffers();
+}
+
+QImage CTavlionView::GrabFrame() {
+    if (!created_ || !surface_->MakeCurrent()) return {};
+    renderer_.DrawFrame();
+    QImage frame = renderer_.ReadFrame(scene_.viewWidth, scene_.viewHeight);
+    surface_->SwapBuffers();
+    return frame;
+}
+
+void CTavlionView::CreateFonts() {
+    if (surface_->MakeCurrent()) renderer_.CreateFonts();
+}
+
+void CTavlionView::DeleteFonts() {
+    if (surface_->MakeCurrent()) renderer_.DeleteFonts();
+}
+
+int CTavlionView::ChoosePromotion(int color) {
+    return chooser_->Choose(color);
+}
+
+void CTavlionView::SetTitle(const std::string& title) {
+    window()->setWindowTitle(QString::fromStdString(title));
+}
+
+void CTavlionView::StartMusic() {
+#ifdef TAVLION_HAVE_MUSIC_DIALOG
+    if (music_) music_->StartMusic();
+#endif
+}
+
+void CTavlionView::StopMusic() {
+#ifdef TAVLION_HAVE_MUSIC_DIALOG
+    if (music_) music_->StopMusic();
+#endif
+}
+
+void CTavlionView::OnSizeChanged(QSize pixels) {
+    if (!surface_->MakeCurrent() || pixels.width() <= 0 || pixels.height() <= 0) return;
+    renderer_.SetViewport(pixels.width(), pixels.height());
+    scene_.SetViewSize(pixels.width(), pixels.height());
+    renderer_.InitGL();
+}
+
+void CTavlionView::OnLeftButtonDown(QPoint pixel) {
+    scene_.ClickBoard(scene_.WindowToWorld(pixel.x(), pixel.y()));
+    emit StateChanged();
+}
+
+void CTavlionView::OnMouseMove(QPoint pixel, Qt::MouseButtons buttons) {
+    if (buttons & Qt::RightButton)
+        scene_.RotateCamera(pixel.x() - lastMouse_.x(), pixel.y() - lastMouse_.y());
+    lastMouse_ = pixel;
+}
+
+void CTavlionView::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == timerId_)
+        OnTimer();
+    else
+        QWidget::timerEvent(event);
+}
+
+void CTavlionView::OnTimer() {
+    if (scene_.IsClockRunning()) {
+        scene_.TickClocks();
+        RenderFrame();
+    }
+    if (splashCountdown_.Tick() && splash_) splash_->close();
+    emit StateChanged();
+}
+
+std::string CTavlionView::SaveAsPath(const std::string& chosen, bool gameFilterSelected) {
+    if (!gameFilterSelected) return chosen;
+    const bool hasExtension = chosen.size() >= 4 && chosen[chosen.size() - 4] == '.';
+    return hasExtension ? chosen : chosen + ".chs";
+}
+
+void CTavlionView::OpenGameDialog() {
+    QFileDialog dialog(this, {}, {}, QString::fromLatin1(kGameFilter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    scene_.OpenGame(dialog.selectedFiles().first().toStdString());
+}
+
+void CTavlionView::SaveGameAsDialog() {
+    QFileDialog dialog(this, {}, {}, QString::fromLatin1(kGameFilter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const bool gameFilter = dialog.selectedNameFilter() == QString::fromLatin1(kGameFilter);
+    scene_.SaveGame(SaveAsPath(dialog.selectedFiles().first().toStdString(), gameFilter));
+}
+
+// The network dialogs plug in here.
+void CTavlionView::ConnectToPeer() {}
+void CTavlionView::CloseConnection() {}
+void CTavlionView::ShowChat() {}
+
+void CTavlionView::CloseMainWindow() {
+    window()->close();
+}
+
+void CTavlionView::ChooseSky() {}
+
+void CTavlionView::ShowAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+// The help ships as a web page beside the program where no help viewer
+// for the compiled form exists.
+QString CTavlionView::HelpDocument() const {
+    const QString compiled = QString::fromStdString(scene_.HelpFilePath());
+    if (QFileInfo::exists(compiled)) return compiled;
+    QString page = compiled;
+    page.replace(QRegularExpression(QStringLiteral("\\.chm$")), QStringLiteral(".html"));
+    return QFileInfo::exists(page) ? page : QString();
+}
+
+void CTavlionView::OpenHelp() {
+    const QString path = HelpDocument();
+    if (path.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        platform::ShowMessageBox("The help file NetTavlionR.html cannot be opened.", "Tavlion");
+}

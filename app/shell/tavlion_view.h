@@ -1,0 +1,97 @@
+#pragma once
+
+#include "app/controller/scene.h"
+#include "app/controller/scene_host.h"
+#include "app/shell/scene_renderer.h"
+#include "app/shell/splash_dialog.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QPointer>
+#include <QWidget>
+
+#include <string>
+
+class CGLSurface;
+class CSelPeshka;
+class CMusicDlg;
+
+// The one view: its whole client area is the GL surface. It owns the game
+// controller and turns window events and commands into its operations.
+class CTavlionView : public QWidget, public CSceneHost {
+    Q_OBJECT
+public:
+    explicit CTavlionView(QWidget* parent = nullptr);
+    ~CTavlionView() override;
+
+    // The window-creation step: context, controller, splash, timer.
+    // Returns false only when the controller could not be created.
+    bool Create();
+
+    CScene& Scene() { return scene_; }
+    const CScene& Scene() const { return scene_; }
+    CSceneRenderer& Renderer() { return renderer_; }
+    CGLSurface* Surface() const { return surface_; }
+    CSelPeshka* PromotionChooser() const { return chooser_; }
+    CSplashDlg* Splash() const { return splash_; }
+    bool HasContext() const;
+    // Draws one frame and reads it back before the swap, in device pixels.
+    QImage GrabFrame();
+
+    // Command effects that need the window.
+    void OpenGameDialog();
+    void SaveGameAsDialog();
+    void ConnectToPeer();
+    void CloseConnection() override;
+    void ShowChat();
+    void CloseMainWindow();
+    void ChooseSky();
+    void ShowAbout();
+    void OpenHelp();
+    // The help file to open: the page of the start-up directory, or empty.
+    QString HelpDocument() const;
+
+    // Window events, also driven by tests with pixel positions.
+    void OnTimer();
+    void OnSizeChanged(QSize pixels);
+    void OnLeftButtonDown(QPoint pixel);
+    void OnMouseMove(QPoint pixel, Qt::MouseButtons buttons);
+
+    // The file a Save As dialog answer stands for: ".chs" is added when the
+    // game filter is chosen and the name has no three-letter extension.
+    static std::string SaveAsPath(const std::string& chosen, bool gameFilterSelected);
+
+    // CSceneHost
+    void InitGL() override;
+    void ApplyCamera() override;
+    void RenderFrame() override;
+    void CreateFonts() override;
+    void DeleteFonts() override;
+    int ChoosePromotion(int color) override;
+    void SetTitle(const std::string& title) override;
+    void StartMusic() override;
+    void StopMusic() override;
+
+    static constexpr int kTimerPeriodMs = 500;
+    static constexpr const char* kGameFilter = "Tavlion R File (*.chs)";
+
+signals:
+    // Something a command's rules read may have changed.
+    void StateChanged();
+
+protected:
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    CGLSurface* surface_;
+    QWidget* container_;
+    CScene scene_;
+    CSceneRenderer renderer_;
+    CSelPeshka* chooser_;
+    CMusicDlg* music_ = nullptr; // hidden, owned by the main window: plays the tune
+    QPointer<CSplashDlg> splash_;
+    CSplashCountdown splashCountdown_;
+    int timerId_ = 0;
+    QPoint lastMouse_;
+    bool created_ = false;
+};
