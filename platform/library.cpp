@@ -25,6 +25,16 @@ constexpr OrdinalExport kOrdinalExports[] = {
 };
 
 std::mutex namesMutex;
+
+// The folder of this library: the deliverables are staged side by side.
+std::string OwnDirectory() {
+    Dl_info info{};
+    if (!dladdr(reinterpret_cast<void*>(&NativeLibraryName), &info) || !info.dli_fname)
+        return {};
+    std::string path = info.dli_fname;
+    auto slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
 std::unordered_map<LibraryHandle, std::string> loadedNames;
 
 } // namespace
@@ -39,7 +49,8 @@ std::string NativeLibraryName(const std::string& windowsName) {
 LibraryHandle LoadLibrary(const std::string& windowsName) {
     const std::string file = NativeLibraryName(windowsName);
     const std::string candidates[] = {CurrentDirectory() + "/" + file,
-                                      ExecutableDirectory() + "/" + file, file};
+                                      ExecutableDirectory() + "/" + file,
+                                      OwnDirectory() + "/" + file, file};
     for (const auto& path : candidates) {
         if (LibraryHandle handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {
             std::lock_guard lock(namesMutex);

@@ -7,7 +7,8 @@ namespace platform {
 using LibraryHandle = void*;
 
 // Loads a library by its Windows file name ("Engine.dll" is libEngine.so
-// here), looked for in the current directory, then beside the program, then
+// here), looked for in the current directory, beside the program, beside the
+// platform library (the deliverables are staged together), then
 // on the loader's own path. Returns null when it cannot be loaded.
 LibraryHandle LoadLibrary(const std::string& windowsName);
 

@@ -69,6 +69,8 @@ bool CTavlionView::Create() {
     music_ = new CMusicDlg(window());
 #endif
     if (scene_.Create() != 1) return false;
+    net_ = std::make_unique<CNetGame>(scene_, window());
+    connect(net_.get(), &CNetGame::StateChanged, this, &CTavlionView::StateChanged);
     created_ = true;
     InitGL();
 
@@ -187,9 +189,26 @@ void CTavlionView::SaveGameAsDialog() {
 }
 
 // The network dialogs plug in here.
-void CTavlionView::ConnectToPeer() {}
-void CTavlionView::CloseConnection() {}
-void CTavlionView::ShowChat() {}
+void CTavlionView::ConnectToPeer() {
+    if (net_) net_->Connect(window());
+}
+
+void CTavlionView::CloseConnection() {
+    if (net_) net_->Close();
+}
+
+void CTavlionView::ShowChat() {
+    if (net_) net_->ShowChat();
+}
+
+void CTavlionView::SendMoveToPeer(int fromX, int fromY, int toX, int toY,
+                                  const sRuleState& rules) {
+    if (net_) net_->SendMove(fromX, fromY, toX, toY, rules);
+}
+
+void CTavlionView::SendNewGameToPeer() {
+    if (net_) net_->SendNewGame();
+}
 
 void CTavlionView::CloseMainWindow() {
     window()->close();

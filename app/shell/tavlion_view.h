@@ -4,12 +4,14 @@
 #include "app/controller/scene_host.h"
 #include "app/shell/scene_renderer.h"
 #include "app/shell/splash_dialog.h"
+#include "net/connection.h"
 
 #include <QImage>
 #include <QPoint>
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
 #include <string>
 
 class CGLSurface;
@@ -71,6 +73,8 @@ public:
     void SetTitle(const std::string& title) override;
     void StartMusic() override;
     void StopMusic() override;
+    void SendMoveToPeer(int fromX, int fromY, int toX, int toY, const sRuleState& rules) override;
+    void SendNewGameToPeer() override;
 
     static constexpr int kTimerPeriodMs = 500;
     static constexpr const char* kGameFilter = "Tavlion R File (*.chs)";
@@ -87,6 +91,7 @@ private:
     QWidget* container_;
     CScene scene_;
     CSceneRenderer renderer_;
+    std::unique_ptr<CNetGame> net_; // sockets and chat of a network game
     CSelPeshka* chooser_;
     CMusicDlg* music_ = nullptr; // hidden, owned by the main window: plays the tune
     QPointer<CSplashDlg> splash_;

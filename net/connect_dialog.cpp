@@ -1,0 +1,111 @@
+#include "net/connect_dialog.h"
+
+#include "net/qt_text.h"
+#include "platform/message_box.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHostAddress>
+#include <QLabel>
+#include <QLineEdit>
+#include <QNetworkInterface>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cctype>
+#include <climits>
+
+namespace {
+
+constexpr const char* kLoopback = "127.0.0.1";
+
+QGroupBox* Group(const char* title, QLayout* content) {
+    auto* box = new QGroupBox(QString::fromLatin1(title));
+    box->setLayout(content);
+    return box;
+}
+
+} // namespace
+
+int ParsePortText(const std::string& text) {
+    size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    long long value = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
+        value = std::min<long long>(value * 10 + (text[i] - '0'), INT_MAX + 1LL);
+    value = negative ? -value : value;
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+CConnectDlg::CConnectDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Connect"));
+    setModal(true);
+
+    nicknameEdit_ = new QLineEdit;
+    auto* nicknameLayout = new QVBoxLayout;
+    nicknameLayout->addWidget(nicknameEdit_);
+
+    serverButton_ = new QRadioButton(QStringLiteral("Server"));
+    clientButton_ = new QRadioButton(QStringLiteral("Client"));
+    auto* modeLayout = new QVBoxLayout;
+    modeLayout->addWidget(serverButton_);
+    modeLayout->addWidget(clientButton_);
+
+    addressCombo_ = new QComboBox;
+    addressCombo_->setEditable(true);
+    addressCombo_->setInsertPolicy(QComboBox::InsertAlphabetically);
+    portEdit_ = new QLineEdit;
+    auto* addressLayout = new QGridLayout;
+    addressLayout->addWidget(new QLabel(QStringLiteral("IP:")), 0, 0);
+    addressLayout->addWidget(addressCombo_, 0, 1);
+    addressLayout->addWidget(new QLabel(QStringLiteral("Port:")), 1, 0);
+    addressLayout->addWidget(portEdit_, 1, 1);
+
+    startButton_ = new QPushButton(QStringLiteral("Start!"));
+    startButton_->setDefault(true);
+    connect(startButton_, &QPushButton::clicked, this, &CConnectDlg::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Group("Nickname", nicknameLayout));
+    layout->addWidget(Group("Mode", modeLayout));
+    layout->addWidget(Group("Address", addressLayout));
+    layout->addWidget(startButton_, 0, Qt::AlignHCenter);
+    resize(200, 240);
+}
+
+std::vector<std::string> CConnectDlg::LocalAddresses() {
+    std::vector<std::string> addresses{kLoopback};
+    for (const QHostAddress& a : QNetworkInterface::allAddresses())
+        if (a.protocol() == QAbstractSocket::IPv4Protocol)
+            addresses.push_back(a.toString().toStdString());
+    std::sort(addresses.begin(), addresses.end());
+    addresses.erase(std::unique(addresses.begin(), addresses.end()), addresses.end());
+    return addresses;
+}
+
+void CConnectDlg::Prepare() {
+    nicknameEdit_->setText(net::AnsiToQString(nickname));
+    (mode ? serverButton_ : clientButton_)->setChecked(true);
+    addressCombo_->clear();
+    for (const std::string& a : LocalAddresses()) addressCombo_->addItem(QString::fromStdString(a));
+    addressCombo_->setCurrentIndex(-1);
+    addressCombo_->setEditText(net::AnsiToQString(address));
+    portEdit_->setText(net::AnsiToQString(port));
+}
+
+void CConnectDlg::accept() {
+    nickname = net::QStringToAnsi(nicknameEdit_->text());
+    mode = serverButton_->isChecked() ? 1 : 0;
+    address = net::QStringToAnsi(addressCombo_->currentText().trimmed());
+    port = net::QStringToAnsi(portEdit_->text());
+    if (address.empty()) {
+        platform::ShowMessageBox(kNoAddress);
+        return;
+    }
+    QDialog::accept();
+}

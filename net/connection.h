@@ -1,0 +1,113 @@
+#pragma once
+
+#include "engine/engine_api.h"
+#include "net/packet_stream.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include <cstdint>
+#include <string>
+
+class CChatDlg;
+class CScene;
+class QTcpServer;
+class QTcpSocket;
+class QWidget;
+
+// What the "Connect" dialog asks for.
+struct sConnectRequest {
+    std::string nickname; // Windows-1252
+    std::string address;  // dotted address or host name
+    int port = 5555;
+    bool server = true; // wait for the opponent rather than call it
+};
+
+// Network play for one game controller: the listening or calling socket,
+// the connection to the opponent, the packets both ways and the chat window.
+// Everything happens on the user-interface thread as the sockets report.
+class CNetGame : public QObject {
+    Q_OBJECT
+public:
+    // `window` is the main window, parent of the chat window.
+    CNetGame(CScene& scene, QWidget* window);
+    ~CNetGame() override;
+    CNetGame(const CNetGame&) = delete;
+    CNetGame& operator=(const CNetGame&) = delete;
+
+    // The Connect command: the dialog, then Start with its answers.
+    void Connect(QWidget* parent);
+    // Listens or calls without the dialog; whatever was listening or
+    // calling before is dropped. False when nothing was started.
+    bool Start(const sConnectRequest& request);
+    // Close Connection: drops every socket; the peer is not told.
+    void Close();
+    // Chat with Opponent: the chat window, centred on the screen.
+    void ShowChat();
+
+    // Local events for the opponent.
+    void SendMove(int fromX, int fromY, int toX, int toY, const sRuleState& rules);
+    void SendNewGame();
+
+    CChatDlg& Chat();
+    bool IsListening() const;
+    // The port the listening socket got (the one asked for, or the system's
+    // choice for port 0); 0 when not listening.
+    uint16_t ListeningPort() const;
+    // A connection to the opponent stands.
+    bool HasPeer() const { return peer_ && peerConnected_; }
+    bool IsCalling() const { return peer_ && !peerConnected_; }
+
+    // How long one attempt to reach a listening side may take.
+    int callTimeoutMs = 15000;
+
+    static constexpr const char* kGreeting = " : Connected! Start to play...";
+    static constexpr const char* kAddressCopied =
+        "The IP address is in clipboard.\nPlease give this address to your opponent.";
+    static constexpr const char* kNotConnected = "Not Connected. Do Yo want to try again?";
+    static constexpr const char* kConnectingCaption = "Connecting Server...";
+    static constexpr const char* kOpponentLeft =
+        "Your opponent has left the game. The connection is closed.";
+    static constexpr const char* kTextTooLong =
+        "Your opponent sent a message longer than 64 KiB. The connection is closed.";
+    static constexpr const char* kImpossibleMove =
+        "Your opponent sent a move that is not possible on this board. The connection is "
+        "closed.";
+    static constexpr const char* kBadPort = "The port must be a number from 0 to 65535.";
+
+signals:
+    // The connection state the commands depend on may have changed.
+    void StateChanged();
+
+private:
+    bool Listen(const sConnectRequest& request);
+    void Call();
+    void OnCallFailed();
+    void OnIncoming();
+    void Attach(QTcpSocket* socket);
+    void ReadPeer();
+    void OnPeerLost();
+    void Handle(const CPkg& pkg);
+    bool Send(const CPkg& pkg);
+    bool SendChat(const std::string& message);
+    // Back to idle: no sockets, no network game, nothing awaited.
+    void DropConnection();
+    // Drops the connection over bad input from the peer and says why.
+    void Refuse(const char* why);
+    void Changed();
+
+    CScene& scene_;
+    QPointer<CChatDlg> chat_;
+    QTcpServer* listener_ = nullptr;
+    QTcpSocket* peer_ = nullptr;
+    bool peerConnected_ = false;
+    CPkgStream stream_;
+    QTimer callTimer_;
+    std::string callAddress_;
+    uint16_t callPort_ = 0;
+    // Counts drops, so a question answered late knows its socket is gone.
+    int session_ = 0;
+    bool reading_ = false;
+    bool peerLeft_ = false;
+};

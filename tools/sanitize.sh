@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds the display-free unit tests with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs them.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+targets=(platform_tests config_tests board_tests board_flow_tests engine_tests Engine
+         net_tests render_geometry_tests render_mesh_tests render_image_tests
+         midi_model_tests controller_tests)
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTAVLION_SANITIZE=ON -DTAVLION_WERROR=ON \
+      -DTAVLION_BUILD_TOOLS=OFF > /dev/null
+cmake --build build-asan -j"$(nproc)" --target "${targets[@]}"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+status=0
+for t in "${targets[@]}"; do
+  [ "$t" = Engine ] && continue
+  exe=$(find build-asan/tests -type f -name "$t" -perm -u+x | head -n 1)
+  echo "== $t (sanitized)"
+  (cd "$(dirname "$exe")" && "./$t" --gtest_brief=1) || status=1
+done
+exit $status
