@@ -10,6 +10,11 @@ class CBoard;
 class CBoardServices;
 struct CFigure;
 
+// The centre of square (x, y) on the board plane.
+inline point3d SquareCentre(int x, int y) {
+    return {float(x) - 3.5f, float(y) - 3.5f, 0};
+}
+
 // Draws a board in board space (the caller has applied the camera and the
 // board matrix): sides, figures with their reflections, captured figures,
 // squares and their marks, shadows and coordinate glyphs; and plays the
@@ -64,6 +69,9 @@ private:
     unsigned int woodTexture_ = 0;
     unsigned int boardTexture_ = 0;
     unsigned int lists_ = 0;
+    // Closed meshes wound outwards hide their own back faces, so culling
+    // them changes nothing on screen and halves the work.
+    bool closed_[6] = {};
 
     point3d movingPosition_{};
     const CFigure* capturedInFlight_ = nullptr;

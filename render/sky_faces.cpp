@@ -17,12 +17,12 @@ struct sFaceAxes {
 // u x v points outwards on every face, so counter-clockwise in (u, v) is
 // counter-clockwise seen from outside.
 constexpr sFaceAxes kAxes[kSkyFaceCount] = {
-    {{-1, 0, 0}, {0, 0, 1}, {0, 1, 0}},  // lf
-    {{1, 0, 0}, {0, 0, -1}, {0, 1, 0}},  // rt
-    {{0, 1, 0}, {1, 0, 0}, {0, 0, -1}},  // up
+    {{-1, 0, 0}, {0, 0, 1}, {0, 1, 0}},   // lf
+    {{1, 0, 0}, {0, 0, -1}, {0, 1, 0}},   // rt
+    {{0, 1, 0}, {1, 0, 0}, {0, 0, -1}},   // up
     {{0, -1, 0}, {-1, 0, 0}, {0, 0, -1}}, // dn
-    {{0, 0, 1}, {1, 0, 0}, {0, 1, 0}},   // bk
-    {{0, 0, -1}, {-1, 0, 0}, {0, 1, 0}}, // fr
+    {{0, 0, 1}, {1, 0, 0}, {0, 1, 0}},    // bk
+    {{0, 0, -1}, {-1, 0, 0}, {0, 1, 0}},  // fr
 };
 
 // A face is 4 x 4 cells of a quarter each way. Every cell carries its four

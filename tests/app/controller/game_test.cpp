@@ -153,6 +153,7 @@ TEST_F(GameTest, PeerMovesAreAppliedToTheBoard) {
 TEST_F(GameTest, CommandsDuringTheEnginesCallLeaveItsRecordsAlone) {
     CScene& s = StartGameScene();
     s.ChooseBlack();
+    s.SetGameLevel(2); // a search long enough for the pump to run during it
     const std::string path = (workDir / "during.chs").string();
     int pumped = 0;
     bool refused = true;

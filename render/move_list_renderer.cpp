@@ -1,0 +1,108 @@
+#include "render/move_list_renderer.h"
+
+#include "board/move_table.h"
+#include "render/geometry/intersect.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr float kPlayedColour[3] = {0.95f, 0.3f, 0.3f};
+constexpr float kLineColour[3] = {0.3f, 0.95f, 0.3f};
+constexpr float kArrowColour[3] = {1, 1, 0.3f};
+constexpr int kLineHeight = 20;
+constexpr int kFirstLineY = 100;
+constexpr int kTextLeftOfEdge = 200;
+
+void Vertex(const point3d& p) {
+    glVertex3f(p.x, p.y, p.z);
+}
+
+std::string Format(const char* format, const auto&... args) {
+    const int length = std::snprintf(nullptr, 0, format, args...);
+    std::string text(std::size_t(std::max(length, 0)), '\0');
+    std::snprintf(text.data(), text.size() + 1, format, args...);
+    return text;
+}
+
+} // namespace
+
+std::string CMoveListRenderer::LineText(const CMoveTable& table, int firstShown, int s,
+                                        std::string& whiteLine) {
+    const sMove* entry = table.entries[s];
+    const char* move = entry ? entry->text.c_str() : "";
+    if (s % 2 == 0) return whiteLine = Format("%d. %s", s / 2 + 1, move);
+    if (s == firstShown) whiteLine.clear();
+    return Format("%s : %s", whiteLine.c_str(), move);
+}
+
+bool CMoveListRenderer::NeedsArrows(int entryCount, int viewHeight) {
+    return entryCount / 2 >= (viewHeight - 70) / kLineHeight;
+}
+
+void CMoveListRenderer::Draw(const CMoveTable& table, int moveCount, int viewWidth,
+                             int viewHeight) {
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_ALPHA_TEST);
+    glDisable(GL_BLEND);
+    glDisable(GL_CULL_FACE);
+    glDisable(GL_LIGHTING);
+    glDepthFunc(GL_ALWAYS);
+    glListBase(kFontBase);
+
+    const int count = table.entries.Count();
+    const int first = std::max(table.firstShown, 0);
+    std::string whiteLine;
+    for (int s = first; s < count; ++s) {
+        const std::string line = LineText(table, first, s, whiteLine);
+        glColor3fv(s == moveCount - 1 ? kPlayedColour : kLineColour);
+        DrawText(line, viewWidth - kTextLeftOfEdge, (s - first) / 2 * kLineHeight + kFirstLineY);
+    }
+
+    arrowsShown = 0;
+    if (NeedsArrows(count, viewHeight)) {
+        arrowsShown = 1;
+        StoreArrows(viewWidth, viewHeight);
+        glColor3fv(kArrowColour);
+        glBegin(GL_TRIANGLES);
+        for (const point3d* arrow : {upArrow, downArrow})
+            for (int k = 0; k < 3; ++k) Vertex(arrow[k]);
+        glEnd();
+    }
+
+    glEnable(GL_CULL_FACE);
+    glDepthFunc(GL_LEQUAL);
+}
+
+void CMoveListRenderer::StoreArrows(int w, int h) {
+    upArrow[0] = windowToWorld_(w - 25, 100);
+    upArrow[1] = windowToWorld_(w - 12, 70);
+    upArrow[2] = windowToWorld_(w, 100);
+    downArrow[0] = windowToWorld_(w - 25, h - 30);
+    downArrow[1] = windowToWorld_(w - 12, h);
+    downArrow[2] = windowToWorld_(w, h - 30);
+}
+
+void CMoveListRenderer::DrawText(const std::string& text, int windowX, int windowY) const {
+    const point3d at = windowToWorld_(windowX, windowY);
+    glRasterPos3f(at.x, at.y, at.z);
+    glCallLists(GLsizei(text.size()), GL_UNSIGNED_BYTE, text.data());
+}
+
+int CMoveListRenderer::HitArrows(CMoveTable& table, const point3d& p) const {
+    if (!arrowsShown) return 0;
+    if (PointInTriangle(upArrow[0], upArrow[1], upArrow[2], p)) {
+        table.firstShown = std::max(table.firstShown - 2, 0);
+        return 1;
+    }
+    if (PointInTriangle(downArrow[0], downArrow[1], downArrow[2], p)) {
+        const int count = table.entries.Count();
+        table.firstShown += 2;
+        if (table.firstShown >= count) table.firstShown = std::max(count - 1, 0);
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "render/geometry/point3d.h"
+
+#include <functional>
+#include <string>
+
+class CMoveTable;
+
+// The move list drawn as text at the right edge of the view, one full move a
+// line, with two arrows that scroll it when it is longer than the view.
+class CMoveListRenderer {
+public:
+    // A window pixel (x right, y down) to the world point drawn there.
+    using WindowToWorldFn = std::function<point3d(int x, int y)>;
+
+    static constexpr unsigned kFontBase = 2000;
+
+    explicit CMoveListRenderer(WindowToWorldFn windowToWorld)
+        : windowToWorld_(std::move(windowToWorld)) {}
+
+    // The entry at `moveCount` - 1 is the last move played and drawn red.
+    // Uses the bitmap font whose display lists start at kFontBase.
+    void Draw(const CMoveTable& table, int moveCount, int viewWidth, int viewHeight);
+    // A point on an arrow as last drawn scrolls the list by one full move and
+    // gives 1; anything else gives 0.
+    int HitArrows(CMoveTable& table, const point3d& p) const;
+
+    // The line of entry s when drawing starts at `firstShown`: "%d. %s" for
+    // White's moves, "%s : %s" (with the line so far) for Black's.
+    static std::string LineText(const CMoveTable& table, int firstShown, int s,
+                                std::string& whiteLine);
+    // Whether the list is long enough for the arrows.
+    static bool NeedsArrows(int entryCount, int viewHeight);
+
+    int arrowsShown = 0;
+    point3d upArrow[3]{};
+    point3d downArrow[3]{};
+
+private:
+    void DrawText(const std::string& text, int windowX, int windowY) const;
+    void StoreArrows(int viewWidth, int viewHeight);
+
+    WindowToWorldFn windowToWorld_;
+};

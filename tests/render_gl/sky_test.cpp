@@ -1,0 +1,154 @@
+#include "platform/message_box.h"
+#include "render/environments.h"
+#include "render/sky.h"
+#include "render_gl/gl_fixture.h"
+#include "render_gl/sky_files.h"
+
+#include <GL/glu.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct sFaceColour {
+    const char* name;
+    std::uint8_t r, g, b;
+};
+constexpr sFaceColour kFaceColours[] = {{"lf", 200, 40, 40},  {"rt", 40, 200, 40},
+                                        {"up", 40, 40, 200},  {"dn", 200, 200, 40},
+                                        {"bk", 40, 200, 200}, {"fr", 200, 40, 200}};
+
+class SkyTest : public CGlTest {
+protected:
+    void SetUp() override {
+        CGlTest::SetUp();
+        if (IsSkipped()) return;
+        previous = platform::SetMessageBoxHandler(
+            [this](const std::string& text, const std::string& caption, int) {
+                boxes.push_back(text + "|" + caption);
+                return int(platform::kIdOk);
+            });
+        environments = root.Path() / "Environment";
+        fs::create_directories(environments);
+    }
+    void TearDown() override { platform::SetMessageBoxHandler(previous); }
+
+    fs::path AddEnvironment(const std::string& name, bool withPictures = true) {
+        const fs::path folder = environments / name;
+        fs::create_directories(folder);
+        if (!withPictures) return folder;
+        for (const sFaceColour& face : kFaceColours) {
+            EXPECT_TRUE(WriteSolidJpeg(folder / ("Sky_" + std::string(face.name) + ".jpg"), 16,
+                                       face.r, face.g, face.b));
+        }
+        return folder;
+    }
+
+    // The colour seen from the centre of the sky looking along (dx, dy, dz).
+    sPixel Looking(float dx, float dy, float dz) {
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        gluPerspective(45, 1, 0.1, 30);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        const bool vertical = dx == 0 && dy == 0;
+        gluLookAt(0, 0, 0, dx, dy, dz, 0, vertical ? 1 : 0, vertical ? 0 : 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glEnable(GL_CULL_FACE);
+        glCullFace(GL_FRONT);
+        sky.Draw();
+        glFinish();
+        return context.Pixel(kSize / 2, kSize / 2);
+    }
+
+    CTempFolder root;
+    fs::path environments;
+    std::vector<std::string> boxes;
+    platform::MessageBoxHandler previous;
+    CSky sky;
+    int skyNumber = 0;
+};
+
+TEST_F(SkyTest, TheUpFaceIsAboveTheBoardAfterTheQuarterTurn) {
+    AddEnvironment("Plain");
+    sky.Init(root.String(), skyNumber);
+    sky.SetScale(10);
+    ASSERT_TRUE(boxes.empty()) << boxes.front();
+    EXPECT_TRUE(Near(Looking(0, 0, 1), 40, 40, 200, 4)) << "up";
+    EXPECT_TRUE(Near(Looking(0, 0, -1), 200, 200, 40, 4)) << "dn";
+    EXPECT_TRUE(Near(Looking(-1, 0, 0), 200, 40, 40, 4)) << "lf";
+    EXPECT_TRUE(Near(Looking(1, 0, 0), 40, 200, 40, 4)) << "rt";
+    EXPECT_TRUE(Near(Looking(0, -1, 0), 40, 200, 200, 4)) << "bk";
+    EXPECT_TRUE(Near(Looking(0, 1, 0), 200, 40, 200, 4)) << "fr";
+}
+
+TEST_F(SkyTest, NumbersFollowTheSortedNamesAndAreClampedToTheLast) {
+    AddEnvironment("Beta");
+    AddEnvironment("Alpha");
+    sky.Init(root.String(), skyNumber);
+    EXPECT_EQ(fs::path(sky.EnvironmentFolder()).filename(), "Alpha");
+    EXPECT_EQ(sky.SelectEnvironment(1), 1);
+    EXPECT_EQ(fs::path(sky.EnvironmentFolder()).filename(), "Beta");
+    EXPECT_EQ(skyNumber, 0) << "an existing number is left alone";
+
+    skyNumber = 5;
+    EXPECT_EQ(sky.SelectEnvironment(skyNumber), 1);
+    EXPECT_EQ(fs::path(sky.EnvironmentFolder()).filename(), "Beta");
+    EXPECT_EQ(skyNumber, 1);
+
+    skyNumber = -3;
+    EXPECT_EQ(sky.SelectEnvironment(skyNumber), 1);
+    EXPECT_EQ(fs::path(sky.EnvironmentFolder()).filename(), "Alpha");
+    EXPECT_EQ(skyNumber, 0);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(SkyTest, AFileCountsAsAnEnvironmentAndItsFacesFailOneByOne) {
+    AddEnvironment("A");
+    std::ofstream(environments / "B.txt") << "not a sky";
+    const auto names = ListEnvironments(environments.string());
+    ASSERT_TRUE(names);
+    EXPECT_EQ(*names, (std::vector<std::string>{"A", "B.txt"}));
+
+    sky.Init(root.String(), skyNumber);
+    skyNumber = 1;
+    EXPECT_EQ(sky.SelectEnvironment(skyNumber), 1);
+    ASSERT_EQ(boxes.size(), 6u);
+    const std::string expected =
+        "Can't load image|" + (environments / "B.txt" / "Sky_lf.jpg").string();
+    EXPECT_EQ(boxes.front(), expected);
+    for (int p = 0; p < 6; ++p) EXPECT_EQ(sky.Part(p).texture, 0u);
+    EXPECT_TRUE(Near(Looking(0, 0, 1), 0, 0, 0)) << "an untextured face is drawn black";
+}
+
+TEST_F(SkyTest, AMissingOrEmptyFolderSelectsNothing) {
+    sky.Init(root.String(), skyNumber);
+    EXPECT_EQ(boxes, std::vector<std::string>{"No Subdirectories!|Tavlion"});
+    EXPECT_EQ(skyNumber, 0);
+
+    CSky elsewhere;
+    int number = 2;
+    elsewhere.Init((root.Path() / "missing").string(), number);
+    EXPECT_EQ(elsewhere.SelectEnvironment(0), 0);
+    EXPECT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(number, 2);
+    EXPECT_FALSE(ListEnvironments((root.Path() / "missing").string()));
+}
+
+TEST_F(SkyTest, ChangingTheEnvironmentReplacesTheTextures) {
+    AddEnvironment("One");
+    AddEnvironment("Two");
+    sky.Init(root.String(), skyNumber);
+    const unsigned first = sky.Part(2).texture;
+    ASSERT_NE(first, 0u);
+    sky.SelectEnvironment(1);
+    EXPECT_NE(sky.Part(2).texture, 0u);
+    EXPECT_EQ(glIsTexture(first), GL_FALSE) << "the old picture is deleted";
+}
+
+} // namespace
