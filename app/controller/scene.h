@@ -156,6 +156,8 @@ private:
     CServices services{*this};
 
 public:
+    // What the board asks of its controller, for the code that draws it.
+    CBoardServices& BoardServices() { return services; }
     // --- state (read by the window and the drawing) ---
     sSettings settings;
     CMoveTable moveTable;

@@ -20,7 +20,10 @@
 
 CTavlionView::CTavlionView(QWidget* parent)
     : QWidget(parent), surface_(new CGLSurface), container_(nullptr), scene_(*this),
-      renderer_(scene_), chooser_(new CSelPeshka(this)) {
+      renderer_(scene_),
+      moveList_([this](int x, int y) { return scene_.WindowToWorld(x, y); }),
+      chooser_(new CSelPeshka(this)) {
+    InstallLayers();
     container_ = QWidget::createWindowContainer(surface_, this);
     container_->setObjectName(QStringLiteral("glContainer"));
     container_->setFocusPolicy(Qt::NoFocus);
@@ -204,6 +207,26 @@ void CTavlionView::ShowChat() {
 void CTavlionView::SendMoveToPeer(int fromX, int fromY, int toX, int toY,
                                   const sRuleState& rules) {
     if (net_) net_->SendMove(fromX, fromY, toX, toY, rules);
+}
+
+void CTavlionView::InstallLayers() {
+    CSceneRenderer::sLayers& layers = renderer_.Layers();
+    layers.setUpBoardTextures = [this] { boardRenderer_.LoadTextures(scene_.BoardServices()); };
+    layers.drawBoard = [this] { boardRenderer_.DrawBoard(scene_.board, scene_.BoardServices()); };
+    layers.drawMoveList = [this] {
+        moveList_.Draw(scene_.moveTable, scene_.board.moveCount, scene_.viewWidth,
+                       scene_.viewHeight);
+        // The controller hit-tests the arrows before a click reaches the board.
+        scene_.moveListArrows.arrowsShown = moveList_.arrowsShown;
+        for (int i = 0; i < 3; ++i) {
+            scene_.moveListArrows.up[i] = moveList_.upArrow[i];
+            scene_.moveListArrows.down[i] = moveList_.downArrow[i];
+        }
+    };
+}
+
+void CTavlionView::AnimateMove(CFigure* figure, CFigure* captured, int toX, int toY) {
+    boardRenderer_.AnimateMove(scene_.board, scene_.BoardServices(), figure, captured, toX, toY);
 }
 
 void CTavlionView::SendNewGameToPeer() {

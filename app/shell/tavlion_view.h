@@ -5,6 +5,8 @@
 #include "app/shell/scene_renderer.h"
 #include "app/shell/splash_dialog.h"
 #include "net/connection.h"
+#include "render/board_renderer.h"
+#include "render/move_list_renderer.h"
 
 #include <QImage>
 #include <QPoint>
@@ -75,6 +77,7 @@ public:
     void StopMusic() override;
     void SendMoveToPeer(int fromX, int fromY, int toX, int toY, const sRuleState& rules) override;
     void SendNewGameToPeer() override;
+    void AnimateMove(CFigure* figure, CFigure* captured, int toX, int toY) override;
 
     static constexpr int kTimerPeriodMs = 500;
     static constexpr const char* kGameFilter = "Tavlion R File (*.chs)";
@@ -91,6 +94,8 @@ private:
     QWidget* container_;
     CScene scene_;
     CSceneRenderer renderer_;
+    CBoardRenderer boardRenderer_;
+    CMoveListRenderer moveList_;
     std::unique_ptr<CNetGame> net_; // sockets and chat of a network game
     CSelPeshka* chooser_;
     CMusicDlg* music_ = nullptr; // hidden, owned by the main window: plays the tune
@@ -99,4 +104,6 @@ private:
     int timerId_ = 0;
     QPoint lastMouse_;
     bool created_ = false;
+
+    void InstallLayers();
 };
