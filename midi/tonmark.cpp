@@ -1,5 +1,11 @@
 #include "midi/tonmark.h"
 
+#include "midi/compare_dialog.h"
+#include "midi/midi_keyboard.h"
+#include "midi/play_state.h"
+
+#include <mutex>
+
 int ConnectDataFile(MidiWindow window, const char* path) {
     return midi::api::ConnectDataFile(window, path);
 }
@@ -33,6 +39,18 @@ int SetCompared(MidiWindow window, MidiWindow other) {
 
 int SetMaper(MidiWindow window, platform::MidiOutHandle* output) {
     return midi::api::SetMaper(window, output);
+}
+
+int MakeComparingWith(MidiWindow source, MidiWindow pupil) {
+    {
+        std::lock_guard lock(midi::ComponentMutex());
+        if (!midi::FindControl(source) || !midi::FindControl(pupil)) return -1;
+    }
+    return midi::CompareDialog::Run(source, pupil);
+}
+
+int GetEstimateStatus(MidiWindow window, midi::sEstimate* estimate) {
+    return midi::api::GetEstimateStatus(window, estimate);
 }
 
 void TonmarkEntry() {}
