@@ -105,6 +105,13 @@ struct JpegDecoder {
         cinfo.src = &src.pub;
 
         jpeg_read_header(&cinfo, TRUE);
+        // Refused before decompression starts: a progressive file would make
+        // the library reserve the whole picture first.
+        if (!ImageSizeAcceptable(cinfo.image_width, cinfo.image_height)) {
+            jpeg_destroy_decompress(&cinfo);
+            image.lastError_ = kNoMemory;
+            return 0;
+        }
         jpeg_start_decompress(&cinfo);
         image.width_ = cinfo.output_width;
         image.height_ = cinfo.output_height;
