@@ -30,11 +30,11 @@ public:
     bool started = false;
 };
 
-uint32_t DurationMs(const SDL_AudioSpec& spec, uint32_t bytes) {
+uint32_t DurationMs(const SDL_AudioSpec& wave, uint32_t bytes) {
     const uint32_t frameBytes =
-        SDL_AUDIO_BITSIZE(spec.format) / 8 * std::max<uint32_t>(spec.channels, 1);
-    if (spec.freq <= 0 || frameBytes == 0) return 0;
-    return static_cast<uint32_t>(uint64_t(bytes) / frameBytes * 1000 / uint32_t(spec.freq));
+        SDL_AUDIO_BITSIZE(wave.format) / 8 * std::max<uint32_t>(wave.channels, 1);
+    if (wave.freq <= 0 || frameBytes == 0) return 0;
+    return static_cast<uint32_t>(uint64_t(bytes) / frameBytes * 1000 / uint32_t(wave.freq));
 }
 
 // Queues the whole sound and waits until the device has taken it, then for
@@ -58,15 +58,15 @@ void PlayOnDevice(SDL_AudioDeviceID device, const SDL_AudioSpec& obtained, Uint8
 
 bool PlayWaveFile(const std::string& path) {
     static AudioSubsystem audio;
-    SDL_AudioSpec spec;
+    SDL_AudioSpec wave;
     Uint8* samples = nullptr;
     Uint32 bytes = 0;
-    if (!SDL_LoadWAV(path.c_str(), &spec, &samples, &bytes)) return false;
-    const uint32_t durationMs = DurationMs(spec, bytes);
+    if (!SDL_LoadWAV(path.c_str(), &wave, &samples, &bytes)) return false;
+    const uint32_t durationMs = DurationMs(wave, bytes);
 
-    SDL_AudioSpec obtained = spec;
+    SDL_AudioSpec obtained = wave;
     const SDL_AudioDeviceID device =
-        audio.started ? SDL_OpenAudioDevice(nullptr, 0, &spec, &obtained, 0) : 0;
+        audio.started ? SDL_OpenAudioDevice(nullptr, 0, &wave, &obtained, 0) : 0;
     if (device != 0) {
         PlayOnDevice(device, obtained, samples, bytes, durationMs);
         SDL_CloseAudioDevice(device);
