@@ -1,4 +1,5 @@
 #include "ini_fixtures.h"
+#include "support/file_size_limit.h"
 
 #include <gtest/gtest.h>
 
@@ -74,6 +75,17 @@ TEST_F(SaveFailure, WriteFailingAtAnyByteKeepsTheOldFile) {
     writer.budget = complete.size();
     EXPECT_EQ(document.Save(), 1);
     EXPECT_EQ(ReadBytes(file), complete);
+}
+
+TEST_F(SaveFailure, FullDiskKeepsTheOldFile) {
+    board.text = std::string(64 * 1024, 'x'); // beyond any stdio buffer
+    {
+        FileSizeLimit limit(4096);
+        EXPECT_EQ(document.Save(file.c_str()), 0);
+    }
+    EXPECT_TRUE(OnlyTheOldFileIsThere());
+    EXPECT_EQ(document.Save(), 1);
+    EXPECT_NE(ReadBytes(file), oldBytes);
 }
 
 TEST_F(SaveFailure, CloseFailureKeepsTheOldFile) {

@@ -1,4 +1,5 @@
 #include "scene_fixture.h"
+#include "support/file_size_limit.h"
 
 TEST_F(SceneTest, SavingAndOpeningAGameRestoresItsSettings) {
     CScene& s = StartScene();
@@ -47,6 +48,19 @@ TEST_F(SceneTest, AGameThatCannotBeWrittenDoesNotLookSaved) {
     EXPECT_NE(boxes[0].find(bad), std::string::npos);
     EXPECT_EQ(host.title, title);
     EXPECT_EQ(s.gamePath, path);
+}
+
+TEST_F(SceneTest, AFullDiskKeepsThePreviousGameFile) {
+    CScene& s = StartScene();
+    const std::string game = (workDir / "game.chs").string();
+    ASSERT_EQ(s.SaveGame(game), 1);
+    const std::string before = ReadFile("game.chs");
+    {
+        FileSizeLimit full(before.size() / 2);
+        EXPECT_EQ(s.SaveGame(game), 0);
+    }
+    EXPECT_EQ(ReadFile("game.chs"), before);
+    EXPECT_EQ(boxes.size(), 1u);
 }
 
 TEST_F(SceneTest, AGameFileThatCannotBeReadChangesNothing) {

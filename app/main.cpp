@@ -1,6 +1,0 @@
-#include <cstdio>
-
-int main() {
-    std::puts("Tavlion: the game window is not built yet.");
-    return 0;
-}
