@@ -1,6 +1,7 @@
 #include "app/music_dlg.h"
 
 #include "midi/control_class.h"
+#include "midi/dialog_units.h"
 #include "midi/tonmark.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
@@ -10,12 +11,7 @@
 
 namespace {
 
-// "MS Sans Serif" at 8 points: 6 by 13 pixels per character.
-QRect FromDialogUnits(int x, int y, int width, int height) {
-    auto px = [](int units) { return units * 6 / 4; };
-    auto py = [](int units) { return units * 13 / 8; };
-    return QRect(px(x), py(y), px(width), py(height));
-}
+using midi::FromDialogUnits;
 
 std::string Format(const char* format, int value) {
     char text[64];

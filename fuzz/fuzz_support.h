@@ -5,50 +5,21 @@
 #include <string>
 
 #include "board/board.h"
-#include "board/board_services.h"
+#include "support/stub_board_services.h"
 
 namespace fuzz {
 
 // A controller stand-in for a board that only reads and browses games: one
 // player, no engine, no network, and no presentation.
-class CQuietServices : public CBoardServices {
-public:
-    int PlayerMode() const override { return playerMode; }
-    int PlayerColor() const override { return 0; }
-    int& CurrentMove() override { return currentMove; }
-    int GameLevel() const override { return 0; }
-    int Animation() const override { return 0; }
-    const float* BoardMatrix() const override { return matrix_; }
-    int Mirror() const override { return 1; }
-    int Shadows() const override { return 1; }
-    int Letters() const override { return 1; }
-    int DeleteFigures() const override { return 1; }
-    int TexturedFigures() const override { return 0; }
-    int TexturedBoard() const override { return 1; }
-    std::string ProgramDirectory() const override { return "."; }
-    int& GameStarted() override { return gameStarted; }
-    int WaitingForPeer() const override { return 0; }
-    int NetworkGame() const override { return 0; }
-    int* StopThinking() override { return &stopThinking; }
-    GetComputerMoveFn ComputerMoveEntry() const override { return nullptr; }
-    GetCurrentStateFn CurrentStateEntry() const override { return nullptr; }
-    void PlaySoundEffect(int) override {}
-    void DrawFrame() override {}
-    int ChoosePromotion() override { return kQueen; }
-    void SendMove(int, int, int, int) override {}
-    void FaceWhite() override {}
-    void FaceBlack() override {}
-    void AnimateMove(CFigure*, CFigure*, int, int) override {}
-    void ShowCursor(bool) override {}
-    void Pause(int) override {}
+struct CQuietServices : CStubBoardServices {
+    float identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 
-    int playerMode = 0;
-    int currentMove = 0;
-    int gameStarted = 0;
-    int stopThinking = 0;
-
-private:
-    float matrix_[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    CQuietServices() {
+        playerMode = 0;
+        boardMatrix = identity;
+    }
+    CQuietServices(const CQuietServices&) = delete;
+    CQuietServices& operator=(const CQuietServices&) = delete;
 };
 
 // A board with its own services and move table.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test, then the display-free unit tests
-# once more under AddressSanitizer and UndefinedBehaviorSanitizer. GL and
-# window tests need an X server, so the main run sits under a virtual one.
+# once more under AddressSanitizer and UndefinedBehaviorSanitizer, then a
+# short run of every fuzz target on its corpus. GL and window tests need an
+# X server, so the main run sits under a virtual one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/build.sh
@@ -13,3 +14,4 @@ bash tools/build.sh
     ctest --output-on-failure -j"$(nproc)" --repeat until-pass:3
 )
 bash tools/sanitize.sh
+bash tools/fuzz.sh "${FUZZ_SECONDS:-20}"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "board/board.h"
-#include "board/board_services.h"
+#include "support/stub_board_services.h"
 
 inline void PrintTo(const sSquare& s, std::ostream* os) {
     *os << "(" << s.x << ", " << s.y << ")";
@@ -17,7 +17,7 @@ inline sFields Fields(const CFigure& f) {
 }
 
 // A controller stand-in that records what the board asks of it.
-struct CFakeServices : CBoardServices {
+struct CFakeServices : CStubBoardServices {
     struct sAnimation {
         CFigure* figure;
         CFigure* captured;
@@ -26,48 +26,19 @@ struct CFakeServices : CBoardServices {
         sSquare from; // the figure's square when the animation started
     };
 
-    int playerMode = 1;
-    int playerColor = 0;
-    int currentMove = 0;
-    int gameLevel = 0;
-    int animation = 0;
     float matrix[16] = {};
-    int gameStarted = 0;
-    int waitingForPeer = 0;
-    int networkGame = 0;
-    int stopThinking = 0;
-
     int frames = 0;
     std::vector<int> sounds;
     std::vector<int> pauses;
     std::vector<bool> cursor;
     std::vector<sAnimation> animations;
 
-    int PlayerMode() const override { return playerMode; }
-    int PlayerColor() const override { return playerColor; }
-    int& CurrentMove() override { return currentMove; }
-    int GameLevel() const override { return gameLevel; }
-    int Animation() const override { return animation; }
-    const float* BoardMatrix() const override { return matrix; }
-    int Mirror() const override { return 1; }
-    int Shadows() const override { return 1; }
-    int Letters() const override { return 1; }
-    int DeleteFigures() const override { return 1; }
-    int TexturedFigures() const override { return 0; }
-    int TexturedBoard() const override { return 1; }
-    std::string ProgramDirectory() const override { return "."; }
-    int& GameStarted() override { return gameStarted; }
-    int WaitingForPeer() const override { return waitingForPeer; }
-    int NetworkGame() const override { return networkGame; }
-    int* StopThinking() override { return &stopThinking; }
-    GetComputerMoveFn ComputerMoveEntry() const override { return nullptr; }
-    GetCurrentStateFn CurrentStateEntry() const override { return nullptr; }
+    CFakeServices() { boardMatrix = matrix; }
+    CFakeServices(const CFakeServices&) = delete;
+    CFakeServices& operator=(const CFakeServices&) = delete;
+
     void PlaySoundEffect(int effect) override { sounds.push_back(effect); }
     void DrawFrame() override { ++frames; }
-    int ChoosePromotion() override { return kQueen; }
-    void SendMove(int, int, int, int) override {}
-    void FaceWhite() override {}
-    void FaceBlack() override {}
     void AnimateMove(CFigure* figure, CFigure* captured, int toX, int toY) override {
         sSquare from = figure ? sSquare{figure->x, figure->y} : sSquare{-1, -1};
         animations.push_back({figure, captured, toX, toY, from});

@@ -81,7 +81,6 @@ struct sScript {
 struct CFlowServices : CFakeServices {
     GetComputerMoveFn computerMove = nullptr;
     GetCurrentStateFn currentState = nullptr;
-    int promotionType = kQueen;
     int promotionsAsked = 0;
     std::vector<int> faces; // the side each turn of the board faced
     std::vector<std::array<int, 4>> sent;
