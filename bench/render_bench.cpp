@@ -7,6 +7,7 @@
 #include "render/board_renderer.h"
 #include "render/offscreen_context.h"
 #include "render/sky.h"
+#include "support/stub_board_services.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -18,38 +19,13 @@
 
 namespace {
 
-struct CBenchServices : CBoardServices {
-    std::string directory;
-    int current = 0, started = 0, stop = 0;
-    int PlayerMode() const override { return 0; }
-    int PlayerColor() const override { return 0; }
-    int& CurrentMove() override { return current; }
-    int GameLevel() const override { return 0; }
-    int Animation() const override { return 1; }
-    const float* BoardMatrix() const override { return nullptr; }
-    int mirror = 1;
-    int Mirror() const override { return mirror; }
-    int Shadows() const override { return 1; }
-    int Letters() const override { return 1; }
-    int DeleteFigures() const override { return 1; }
-    int TexturedFigures() const override { return 1; }
-    int TexturedBoard() const override { return 1; }
-    std::string ProgramDirectory() const override { return directory; }
-    int& GameStarted() override { return started; }
-    int WaitingForPeer() const override { return 0; }
-    int NetworkGame() const override { return 0; }
-    int* StopThinking() override { return &stop; }
-    GetComputerMoveFn ComputerMoveEntry() const override { return nullptr; }
-    GetCurrentStateFn CurrentStateEntry() const override { return nullptr; }
-    void PlaySoundEffect(int) override {}
-    void DrawFrame() override {}
-    int ChoosePromotion() override { return 5; }
-    void SendMove(int, int, int, int) override {}
-    void FaceWhite() override {}
-    void FaceBlack() override {}
-    void AnimateMove(CFigure*, CFigure*, int, int) override {}
-    void ShowCursor(bool) override {}
-    void Pause(int) override {}
+// The program's defaults: one player, every layer of the picture on.
+struct CBenchServices : CStubBoardServices {
+    CBenchServices() {
+        playerMode = 0;
+        animation = 1;
+        texturedFigures = 1;
+    }
 };
 
 // The rendering state and camera the program sets up before a frame.
