@@ -20,8 +20,7 @@
 
 CTavlionView::CTavlionView(QWidget* parent)
     : QWidget(parent), surface_(new CGLSurface), container_(nullptr), scene_(*this),
-      renderer_(scene_),
-      moveList_([this](int x, int y) { return scene_.WindowToWorld(x, y); }),
+      renderer_(scene_), moveList_([this](int x, int y) { return scene_.WindowToWorld(x, y); }),
       chooser_(new CSelPeshka(this)) {
     InstallLayers();
     container_ = QWidget::createWindowContainer(surface_, this);
@@ -204,8 +203,7 @@ void CTavlionView::ShowChat() {
     if (net_) net_->ShowChat();
 }
 
-void CTavlionView::SendMoveToPeer(int fromX, int fromY, int toX, int toY,
-                                  const sRuleState& rules) {
+void CTavlionView::SendMoveToPeer(int fromX, int fromY, int toX, int toY, const sRuleState& rules) {
     if (net_) net_->SendMove(fromX, fromY, toX, toY, rules);
 }
 
@@ -217,11 +215,7 @@ void CTavlionView::InstallLayers() {
         moveList_.Draw(scene_.moveTable, scene_.board.moveCount, scene_.viewWidth,
                        scene_.viewHeight);
         // The controller hit-tests the arrows before a click reaches the board.
-        scene_.moveListArrows.arrowsShown = moveList_.arrowsShown;
-        for (int i = 0; i < 3; ++i) {
-            scene_.moveListArrows.up[i] = moveList_.upArrow[i];
-            scene_.moveListArrows.down[i] = moveList_.downArrow[i];
-        }
+        scene_.moveListArrows = moveList_.arrows;
     };
 }
 
