@@ -3,6 +3,7 @@
 #include "app/shell/about_dialog.h"
 #include "app/shell/gl_surface.h"
 #include "app/shell/promotion_chooser.h"
+#include "app/shell/sky_dialog.h"
 #include "platform/message_box.h"
 
 #ifdef TAVLION_HAVE_MUSIC_DIALOG
@@ -209,6 +210,12 @@ void CTavlionView::SendMoveToPeer(int fromX, int fromY, int toX, int toY, const 
 
 void CTavlionView::InstallLayers() {
     CSceneRenderer::sLayers& layers = renderer_.Layers();
+    // Every size change sets the rendering state up again; the pictures stay
+    // valid in the one context, and a broken one is reported only once.
+    layers.setUpSky = [this] {
+        if (!sky_.TexturesLoaded()) sky_.LoadTextures();
+    };
+    layers.drawSky = [this] { sky_.Draw(); };
     layers.setUpBoardTextures = [this] { boardRenderer_.LoadTextures(scene_.BoardServices()); };
     layers.drawBoard = [this] { boardRenderer_.DrawBoard(scene_.board, scene_.BoardServices()); };
     layers.drawMoveList = [this] {
@@ -231,7 +238,29 @@ void CTavlionView::CloseMainWindow() {
     window()->close();
 }
 
-void CTavlionView::ChooseSky() {}
+void CTavlionView::ChooseSky() {
+    CSelectBackGround dialog(
+        scene_.startupDir, scene_.settings.skyNumber,
+        [this](int number) {
+            ReloadSky(number);
+            RenderFrame();
+        },
+        this);
+    dialog.exec();
+}
+
+// The controller asks for its sky once the settings are loaded, which is
+// the first moment the number is known; the faces are set up then, in the
+// context that will draw them.
+void CTavlionView::ReloadSky(int number) {
+    if (!surface_->MakeCurrent()) return;
+    if (sky_.Initialised()) {
+        sky_.SelectEnvironment(number);
+        return;
+    }
+    sky_.SetScale(10);
+    sky_.Init(scene_.startupDir, scene_.settings.skyNumber);
+}
 
 void CTavlionView::ShowAbout() {
     CAboutDlg about(this);

@@ -7,6 +7,7 @@
 #include "net/connection.h"
 #include "render/board_renderer.h"
 #include "render/move_list_renderer.h"
+#include "render/sky.h"
 
 #include <QImage>
 #include <QPoint>
@@ -38,6 +39,7 @@ public:
     CGLSurface* Surface() const { return surface_; }
     CSelPeshka* PromotionChooser() const { return chooser_; }
     CSplashDlg* Splash() const { return splash_; }
+    CSky& Sky() { return sky_; }
     bool HasContext() const;
     // Draws one frame and reads it back before the swap, in device pixels.
     QImage GrabFrame();
@@ -73,6 +75,7 @@ public:
     void DeleteFonts() override;
     int ChoosePromotion(int color) override;
     void SetTitle(const std::string& title) override;
+    void ReloadSky(int number) override;
     void StartMusic() override;
     void StopMusic() override;
     void SendMoveToPeer(int fromX, int fromY, int toX, int toY, const sRuleState& rules) override;
@@ -96,6 +99,7 @@ private:
     CSceneRenderer renderer_;
     CBoardRenderer boardRenderer_;
     CMoveListRenderer moveList_;
+    CSky sky_;
     std::unique_ptr<CNetGame> net_; // sockets and chat of a network game
     CSelPeshka* chooser_;
     CMusicDlg* music_ = nullptr; // hidden, owned by the main window: plays the tune
