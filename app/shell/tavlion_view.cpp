@@ -21,9 +21,7 @@
 
 CTavlionView::CTavlionView(QWidget* parent)
     : QWidget(parent), surface_(new CGLSurface), container_(nullptr), scene_(*this),
-      renderer_(scene_), moveList_([this](int x, int y) { return scene_.WindowToWorld(x, y); }),
-      chooser_(new CSelPeshka(this)) {
-    InstallLayers();
+      picture_(scene_), renderer_(picture_.Renderer()), chooser_(new CSelPeshka(this)) {
     container_ = QWidget::createWindowContainer(surface_, this);
     container_->setObjectName(QStringLiteral("glContainer"));
     container_->setFocusPolicy(Qt::NoFocus);
@@ -208,26 +206,8 @@ void CTavlionView::SendMoveToPeer(int fromX, int fromY, int toX, int toY, const 
     if (net_) net_->SendMove(fromX, fromY, toX, toY, rules);
 }
 
-void CTavlionView::InstallLayers() {
-    CSceneRenderer::sLayers& layers = renderer_.Layers();
-    // Every size change sets the rendering state up again; the pictures stay
-    // valid in the one context, and a broken one is reported only once.
-    layers.setUpSky = [this] {
-        if (!sky_.TexturesLoaded()) sky_.LoadTextures();
-    };
-    layers.drawSky = [this] { sky_.Draw(); };
-    layers.setUpBoardTextures = [this] { boardRenderer_.LoadTextures(scene_.BoardServices()); };
-    layers.drawBoard = [this] { boardRenderer_.DrawBoard(scene_.board, scene_.BoardServices()); };
-    layers.drawMoveList = [this] {
-        moveList_.Draw(scene_.moveTable, scene_.board.moveCount, scene_.viewWidth,
-                       scene_.viewHeight);
-        // The controller hit-tests the arrows before a click reaches the board.
-        scene_.moveListArrows = moveList_.arrows;
-    };
-}
-
 void CTavlionView::AnimateMove(CFigure* figure, CFigure* captured, int toX, int toY) {
-    boardRenderer_.AnimateMove(scene_.board, scene_.BoardServices(), figure, captured, toX, toY);
+    picture_.AnimateMove(figure, captured, toX, toY);
 }
 
 void CTavlionView::SendNewGameToPeer() {
@@ -253,13 +233,7 @@ void CTavlionView::ChooseSky() {
 // the first moment the number is known; the faces are set up then, in the
 // context that will draw them.
 void CTavlionView::ReloadSky(int number) {
-    if (!surface_->MakeCurrent()) return;
-    if (sky_.Initialised()) {
-        sky_.SelectEnvironment(number);
-        return;
-    }
-    sky_.SetScale(10);
-    sky_.Init(scene_.startupDir, scene_.settings.skyNumber);
+    if (surface_->MakeCurrent()) picture_.ReloadSky(number);
 }
 
 void CTavlionView::ShowAbout() {
