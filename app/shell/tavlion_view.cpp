@@ -20,8 +20,7 @@
 
 CTavlionView::CTavlionView(QWidget* parent)
     : QWidget(parent), surface_(new CGLSurface), container_(nullptr), scene_(*this),
-      renderer_(scene_),
-      moveList_([this](int x, int y) { return scene_.WindowToWorld(x, y); }),
+      renderer_(scene_), moveList_([this](int x, int y) { return scene_.WindowToWorld(x, y); }),
       chooser_(new CSelPeshka(this)) {
     InstallLayers();
     container_ = QWidget::createWindowContainer(surface_, this);
@@ -49,6 +48,9 @@ CTavlionView::CTavlionView(QWidget* parent)
 }
 
 CTavlionView::~CTavlionView() {
+    // The frame around is half gone by now: closing the connection below
+    // must not make it update its commands.
+    blockSignals(true);
     if (timerId_) killTimer(timerId_);
     if (created_) {
         surface_->MakeCurrent();
@@ -204,8 +206,7 @@ void CTavlionView::ShowChat() {
     if (net_) net_->ShowChat();
 }
 
-void CTavlionView::SendMoveToPeer(int fromX, int fromY, int toX, int toY,
-                                  const sRuleState& rules) {
+void CTavlionView::SendMoveToPeer(int fromX, int fromY, int toX, int toY, const sRuleState& rules) {
     if (net_) net_->SendMove(fromX, fromY, toX, toY, rules);
 }
 

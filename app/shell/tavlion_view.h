@@ -38,6 +38,8 @@ public:
     CGLSurface* Surface() const { return surface_; }
     CSelPeshka* PromotionChooser() const { return chooser_; }
     CSplashDlg* Splash() const { return splash_; }
+    // Sockets and chat of network play; null before Create.
+    CNetGame* Net() const { return net_.get(); }
     bool HasContext() const;
     // Draws one frame and reads it back before the swap, in device pixels.
     QImage GrabFrame();
