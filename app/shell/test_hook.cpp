@@ -3,6 +3,7 @@
 #include "app/shell/command_table.h"
 #include "app/shell/gl_surface.h"
 #include "app/shell/main_frame.h"
+#include "app/shell/promotion_chooser.h"
 #include "app/shell/square_projection.h"
 #include "app/shell/tavlion_app.h"
 #include "app/shell/tavlion_view.h"
@@ -12,6 +13,7 @@
 #include "platform/message_box.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocalSocket>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -52,6 +54,7 @@ const CTestHook::sHookCommand CTestHook::kCommands[] = {
     {"chat", "chat", &CTestHook::Chat},
     {"boxes", "boxes", &CTestHook::Boxes},
     {"answer", "answer yes|no", &CTestHook::Answer},
+    {"promote", "promote knight|bishop|rook|queen", &CTestHook::Promote},
     {"where", "where <command id>", &CTestHook::Where},
     {"quit", "quit", &CTestHook::Quit},
 };
@@ -123,8 +126,27 @@ std::string CTestHook::Run(const std::string& line) {
     return Error("unknown request \"" + OneLine(request.name) + "\"; try help");
 }
 
-CMainFrame* CTestHook::Frame() const {
-    return app_.MainFrame();
+CMainFrame* CTestHook::Frame() {
+    CMainFrame* frame = app_.MainFrame();
+    if (frame && !chooserWatched_) {
+        frame->View()->PromotionChooser()->installEventFilter(this);
+        chooserWatched_ = true;
+    }
+    return frame;
+}
+
+// The chooser picks its figure as a click would and closes once its own
+// event loop runs.
+bool CTestHook::eventFilter(QObject* watched, QEvent* event) {
+    auto* chooser = qobject_cast<CSelPeshka*>(watched);
+    if (chooser && event->type() == QEvent::Show) {
+        if (!promotions_.empty()) {
+            chooser->List()->setCurrentRow(promotions_.front() - kKnight);
+            promotions_.pop_front();
+        }
+        QMetaObject::invokeMethod(chooser, &QDialog::accept, Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 std::string CTestHook::Help(const sHookRequest&) {
@@ -253,6 +275,16 @@ std::string CTestHook::Answer(const sHookRequest& request) {
         return Error("usage: answer yes|no");
     answers_.push_back(request.args[0] == "yes");
     return "ok";
+}
+
+std::string CTestHook::Promote(const sHookRequest& request) {
+    static constexpr const char* kNames[] = {"knight", "bishop", "rook", "queen"};
+    for (int i = 0; i < 4; ++i)
+        if (request.args.size() == 1 && request.args[0] == kNames[i]) {
+            promotions_.push_back(kKnight + i);
+            return "ok";
+        }
+    return Error("usage: promote knight|bishop|rook|queen");
 }
 
 std::string CTestHook::Where(const sHookRequest& request) {

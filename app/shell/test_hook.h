@@ -16,8 +16,9 @@ class QLocalSocket;
 
 // A remote control for tests that run the real program: one request line
 // in, one reply line (or a counted block) out, over a local socket. While
-// it runs, message boxes are recorded and answered at once instead of
-// waiting for a user.
+// it runs, message boxes are recorded and answered at once, and the
+// promotion chooser takes the figure asked for, instead of waiting for a
+// user.
 class CTestHook : public QObject {
     Q_OBJECT
 public:
@@ -60,14 +61,20 @@ private:
     std::string Chat(const sHookRequest&);
     std::string Boxes(const sHookRequest&);
     std::string Answer(const sHookRequest&);
+    std::string Promote(const sHookRequest&);
     std::string Where(const sHookRequest&);
     std::string Quit(const sHookRequest&);
 
-    CMainFrame* Frame() const;
+    // The main window once it exists; the first call also takes over the
+    // promotion chooser.
+    CMainFrame* Frame();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     CTavlionApp& app_;
     QLocalServer server_;
     std::vector<sBox> boxes_;
-    std::deque<bool> answers_; // for the next Yes/No questions; No when none
+    std::deque<bool> answers_;   // for the next Yes/No questions; No when none
+    std::deque<int> promotions_; // for the next promotions; the queen when none
+    bool chooserWatched_ = false;
     bool serving_ = false;
 };

@@ -138,6 +138,35 @@ TEST_F(TwoPrograms, ColoursMovesAndChatCrossBetweenTwoPrograms) {
     // An empty line sends nothing.
     EXPECT_NE(client->Request("say"), "ok");
     EXPECT_EQ(server->RequestBlock("chat").size(), 3u);
+
+    // The listening side leaves this time; the caller is told.
+    const std::string kept = client->Board();
+    ASSERT_EQ(server->Request(Command(kCloseConnection)), "ok");
+    ASSERT_TRUE(client->WaitState([](const std::string& s) { return StateField(s, "net") == 0; }))
+        << client->Request("state");
+    EXPECT_TRUE(Contains(client->RequestBlock("boxes"),
+                         "Tavlion: Your opponent has left the game. The connection is closed."));
+    EXPECT_EQ(client->Board(), kept);
+}
+
+// A pawn that reaches the last rank arrives as the figure its player chose,
+// and the next pawn move stays a pawn move.
+TEST_F(TwoPrograms, APromotionArrivesAsTheChosenFigure) {
+    ConnectBoth();
+    Play(*server, *client, "b2", "b4");
+    Play(*client, *server, "a7", "a5");
+    Play(*server, *client, "b4", "a5");
+    Play(*client, *server, "h7", "h6");
+    Play(*server, *client, "a5", "a6");
+    Play(*client, *server, "h6", "h5");
+    Play(*server, *client, "a6", "b7");
+    Play(*client, *server, "h5", "h4");
+    ASSERT_EQ(server->Request("promote knight"), "ok");
+    Play(*server, *client, "b7", "a8");
+    EXPECT_EQ(client->Board(), "Nnbqkbnr/2ppppp1/8/8/7p/8/P1PPPPPP/RNBQKBNR");
+    Play(*client, *server, "g7", "g6");
+    Play(*server, *client, "a2", "a3");
+    EXPECT_EQ(client->Board(), "Nnbqkbnr/2pppp2/6p1/8/7p/P7/2PPPPPP/RNBQKBNR");
 }
 
 TEST_F(TwoPrograms, NewGameFromTheCallerAndItsLeavingReachTheServer) {
