@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QLocalSocket>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
@@ -100,17 +101,20 @@ void CTestHook::OnConnection() {
 }
 
 // A request may run a nested event loop (an animation, the engine, a
-// socket wait); lines that arrive meanwhile wait for it to finish.
+// socket wait); lines that arrive meanwhile wait for it to finish, and a
+// client may go away during it.
 void CTestHook::Serve() {
     if (serving_) return;
     serving_ = true;
     bool more = true;
     while (more) {
         more = false;
-        for (QLocalSocket* client : server_.findChildren<QLocalSocket*>()) {
-            if (!client->canReadLine()) continue;
-            const QByteArray line = client->readLine();
-            const std::string reply = Run(line.trimmed().toStdString()) + '\n';
+        QList<QPointer<QLocalSocket>> clients;
+        for (QLocalSocket* client : server_.findChildren<QLocalSocket*>()) clients.append(client);
+        for (const QPointer<QLocalSocket>& client : clients) {
+            if (!client || !client->canReadLine()) continue;
+            const std::string reply = Run(client->readLine().trimmed().toStdString()) + '\n';
+            if (!client) continue;
             client->write(reply.data(), qint64(reply.size()));
             client->flush();
             more = true;
