@@ -214,7 +214,9 @@ void CNetGame::OnPeerLost() {
     }
     // A partial packet at the end is dropped with the connection.
     if (!peer_ || !peerConnected_) return;
-    Refuse(kOpponentLeft);
+    // A caller turned away by a busy listening side never had an opponent.
+    const bool beforeGreeting = !scene_.isServer && !scene_.networkGame;
+    Refuse(beforeGreeting ? kClosedBeforeGame : kOpponentLeft);
 }
 
 void CNetGame::Handle(const CPkg& pkg) {

@@ -69,6 +69,9 @@ public:
     static constexpr const char* kConnectingCaption = "Connecting Server...";
     static constexpr const char* kOpponentLeft =
         "Your opponent has left the game. The connection is closed.";
+    static constexpr const char* kClosedBeforeGame =
+        "The other player closed the connection before the game began; a game may already be "
+        "running there.";
     static constexpr const char* kTextTooLong =
         "Your opponent sent a message longer than 64 KiB. The connection is closed.";
     static constexpr const char* kImpossibleMove =

@@ -4,6 +4,7 @@
 #include "app/shell/qt_message_box.h"
 #include "app/shell/shell_images.h"
 #include "app/shell/tavlion_view.h"
+#include "app/shell/test_hook.h"
 #include "platform/message_box.h"
 #include "platform/message_pump.h"
 
@@ -47,9 +48,11 @@ bool CTavlionApp::CreateMainWindow() {
 }
 
 bool CTavlionApp::InitInstance() {
-    InstallQtMessageBoxHandler(nullptr);
+    // A test that drives the program answers its message boxes itself.
+    testHook_ = CTestHook::FromEnvironment(*this);
+    if (!testHook_) InstallQtMessageBoxHandler(nullptr);
     if (!CreateMainWindow()) return false;
-    InstallQtMessageBoxHandler(frame_.get());
+    if (!testHook_) InstallQtMessageBoxHandler(frame_.get());
     // Without a window manager nobody maximises; the screen's size stands in.
     if (const QScreen* screen = frame_->screen()) frame_->setGeometry(screen->availableGeometry());
     frame_->showMaximized();

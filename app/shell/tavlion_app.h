@@ -7,6 +7,7 @@
 #include <memory>
 
 class CMainFrame;
+class CTestHook;
 
 // The application object: builds the frame, the document and the view and
 // shows the main window.
@@ -26,5 +27,6 @@ public:
 
 private:
     CTavlionDoc document_;
+    std::unique_ptr<CTestHook> testHook_; // only when a test drives the program
     std::unique_ptr<CMainFrame> frame_;
 };

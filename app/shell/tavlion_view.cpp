@@ -47,6 +47,9 @@ CTavlionView::CTavlionView(QWidget* parent)
 }
 
 CTavlionView::~CTavlionView() {
+    // The frame around is half gone by now: closing the connection below
+    // must not make it update its commands.
+    blockSignals(true);
     if (timerId_) killTimer(timerId_);
     if (created_) {
         surface_->MakeCurrent();

@@ -37,6 +37,8 @@ public:
     CSelPeshka* PromotionChooser() const { return chooser_; }
     CSplashDlg* Splash() const { return splash_; }
     CSky& Sky() { return picture_.Sky(); }
+    // Sockets and chat of network play; null before Create.
+    CNetGame* Net() const { return net_.get(); }
     bool HasContext() const;
     // Draws one frame and reads it back before the swap, in device pixels.
     QImage GrabFrame();

@@ -182,6 +182,18 @@ TEST_F(NetTest, ASecondCallerIsTurnedAway) {
     EXPECT_EQ(CountBoxes(CNetGame::kOpponentLeft), 0);
 }
 
+TEST_F(NetTest, ACallerTurnedAwayIsNotToldItsOpponentLeft) {
+    ConnectPair(0);
+    Side third;
+    third.scene.settings.playerMode = 1;
+    ASSERT_TRUE(third.net->Start({"Carol", "127.0.0.1", server->net->ListeningPort(), false}));
+    ASSERT_TRUE(WaitFor([&] { return CountBoxes(CNetGame::kClosedBeforeGame) == 1; }));
+    EXPECT_EQ(CountBoxes(CNetGame::kOpponentLeft), 0);
+    EXPECT_EQ(third.scene.networkGame, 0);
+    EXPECT_FALSE(third.net->HasPeer());
+    EXPECT_EQ(server->scene.networkGame, 1);
+}
+
 TEST_F(NetTest, ListeningAgainReplacesTheWaitingSocket) {
     const uint16_t first = Listen(*server);
     const uint16_t second = Listen(*server);

@@ -194,3 +194,16 @@ TEST_F(ShellTest, AMoveByMouseStartsTheGameAndTheEngineAnswers) {
     EXPECT_TRUE(Frame().Action(57643)->isEnabled());
     EXPECT_FALSE(Frame().Action(32772)->isEnabled());
 }
+
+// The view closes the connection while the frame around it is being torn
+// down; the frame's command states must not be touched by then.
+TEST_F(ShellTest, ClosingTheWindowWhileConnectedTellsTheDyingFrameNothing) {
+    Scene().settings.playerMode = 1;
+    ASSERT_NE(View().Net(), nullptr);
+    ASSERT_TRUE(View().Net()->Start({"Alice", "127.0.0.1", 0, true}));
+    ASSERT_TRUE(View().Net()->IsListening());
+    int lateChanges = 0;
+    QObject::connect(&View(), &CTavlionView::StateChanged, [&lateChanges] { ++lateChanges; });
+    App().DestroyMainWindow();
+    EXPECT_EQ(lateChanges, 0);
+}
