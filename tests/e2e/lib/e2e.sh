@@ -13,7 +13,6 @@ E2E_SCREEN=${E2E_SCREEN:-1280x800x24}
 declare -A E2E_DISPLAY E2E_XPID E2E_PID E2E_DIR E2E_MAIN E2E_GL E2E_GLX E2E_GLY E2E_GLW \
     E2E_GLH E2E_FACING
 E2E_CUR=""
-E2E_SHOT=0
 
 e2e_log() { echo "[e2e $(date +%T)] $*" >&2; }
 e2e_fail() {
@@ -177,9 +176,10 @@ e2e_move() {
 
 # e2e_shot WHAT: numbered screenshot of the current instance's screen.
 e2e_shot() {
-    E2E_SHOT=$((E2E_SHOT + 1))
-    local file
-    file=$(printf '%s/%02d-%s.png' "$E2E_ART" "$E2E_SHOT" "$1")
+    # Numbered by what is there already: the caller may be a subshell.
+    local file count
+    count=$(find "$E2E_ART" -maxdepth 1 -name '*.png' | wc -l)
+    file=$(printf '%s/%02d-%s.png' "$E2E_ART" $((count + 1)) "$1")
     import -window root "$file"
     echo "$file"
 }
