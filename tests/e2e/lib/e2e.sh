@@ -17,7 +17,10 @@ E2E_CUR=""
 e2e_log() { echo "[e2e $(date +%T)] $*" >&2; }
 e2e_fail() {
     e2e_log "FAIL: $*"
-    [ -n "$E2E_CUR" ] && e2e_shot "failure" || true
+    if [ -n "$E2E_CUR" ]; then
+        e2e_shot "failure" || true
+        xwininfo -root -tree | grep -v -E ' (1x1|3x3)\+' >&2 || true
+    fi
     exit 1
 }
 
@@ -96,7 +99,7 @@ e2e_dir() { echo "${E2E_DIR[$E2E_CUR]}"; }
 # also titled "Tavlion", below the menu and tool bars.
 e2e_find_windows() {
     local id main="" line=""
-    for id in $(xdotool search --onlyvisible --pid "$(e2e_pid)" --name '^Tavlion$' 2>/dev/null); do
+    for id in $(xdotool search --all --onlyvisible --pid "$(e2e_pid)" --name '^Tavlion$' 2>/dev/null); do
         line=$(xwininfo -children -id "$id" | grep -E '^ +0x[0-9a-f]+ "Tavlion"' | head -1) || true
         if [ -n "$line" ]; then
             main=$id
@@ -118,7 +121,7 @@ e2e_find_windows() {
 # The splash is the small window titled "Tavlion".
 e2e_no_splash() {
     local id
-    for id in $(xdotool search --onlyvisible --pid "$(e2e_pid)" --name '^Tavlion$' 2>/dev/null); do
+    for id in $(xdotool search --all --onlyvisible --pid "$(e2e_pid)" --name '^Tavlion$' 2>/dev/null); do
         eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)" || continue
         [ "$WIDTH" -ge 1000 ] || return 1
     done
@@ -187,7 +190,7 @@ e2e_shot() {
 # Top-level windows of the program other than the main window and its view.
 e2e_dialog() {
     local title=$1 id
-    for id in $(xdotool search --onlyvisible --pid "$(e2e_pid)" --name "$title" 2>/dev/null); do
+    for id in $(xdotool search --all --onlyvisible --pid "$(e2e_pid)" --name "$title" 2>/dev/null); do
         [ "$id" = "$(e2e_main)" ] || [ "$id" = "${E2E_GL[$E2E_CUR]}" ] || {
             echo "$id"
             return 0
@@ -215,15 +218,25 @@ e2e_dismiss() {
     e2e_wait "$E2E_TIMEOUT" "window $1 to close" e2e_window_gone "$1"
 }
 
+e2e_wider_than() {
+    eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)" && [ "$WIDTH" -gt "$2" ]
+}
+
 e2e_window_gone() { ! xdotool getwindowname "$1" >/dev/null 2>&1 || ! e2e_visible "$1"; }
-e2e_visible() { xdotool search --onlyvisible --pid "$(e2e_pid)" --name '.' | grep -qx "$1"; }
+e2e_visible() { xdotool search --all --onlyvisible --pid "$(e2e_pid)" --name '.' | grep -qx "$1"; }
 
 # e2e_file_dialog TITLE PATH: types a path into the file dialog and accepts it.
 e2e_file_dialog() {
     local id
     id=$(e2e_wait_dialog "$1")
+    # It may be mapped before it has its final size.
+    e2e_wait "$E2E_TIMEOUT" "the file dialog's layout" e2e_wider_than "$id" 400
     xdotool windowfocus --sync "$id"
-    sleep 0.2
+    sleep 0.3
+    # The file name line is the dialog's second row from the bottom.
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    xdotool mousemove --window "$id" $((WIDTH / 2)) $((HEIGHT - 54)) click 1
+    sleep 0.1
     xdotool key ctrl+a
     xdotool type --delay 5 "$2"
     xdotool key Return
@@ -233,13 +246,13 @@ e2e_file_dialog() {
 # e2e_save_as PATH: Actions > Save Game As...; the program appends ".chs".
 e2e_save_as() {
     e2e_menu a a
-    e2e_file_dialog 'Save' "$1"
+    e2e_file_dialog '^Save As$' "$1"
     e2e_wait "$E2E_TIMEOUT" "$1.chs" test -s "$1.chs"
 }
 
 e2e_open() {
     e2e_key ctrl+o
-    e2e_file_dialog 'Open' "$1"
+    e2e_file_dialog '^Open$' "$1"
 }
 
 # e2e_save_state FILE: Save Game (Ctrl+S, the path of the last Save As)
@@ -355,3 +368,55 @@ chs_captures_for() {
         if [ -n "$(chs_at "$1" "$to")" ]; then echo "$from $to"; fi
     done < <(chs_moves_for "$1" "$2")
 }
+
+# ---- Network play ----
+
+# A TCP port nobody listens on now.
+e2e_free_port() {
+    python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+}
+
+# e2e_fill_connect NICKNAME server|client ADDRESS PORT: fills in the open
+# "Connect" dialog and presses "Start!". Tab order: nickname, mode, address, port.
+e2e_fill_connect() {
+    local id
+    id=$(e2e_wait_dialog '^Connect$')
+    xdotool windowfocus --sync "$id"
+    sleep 0.2
+    xdotool key ctrl+a
+    xdotool type --delay 5 "$1"
+    xdotool key Tab
+    if [ "$2" = client ]; then xdotool key Down; else xdotool key Up; fi
+    xdotool key Tab ctrl+a
+    xdotool type --delay 5 "$3"
+    xdotool key Tab ctrl+a
+    xdotool type --delay 5 "$4"
+    xdotool key Return
+    e2e_wait "$E2E_TIMEOUT" "the Connect dialog to close" e2e_window_gone "$id"
+}
+
+# e2e_chat TEXT: types a line into the shown "Chess Chat" window and sends it.
+e2e_chat() {
+    local id
+    id=$(e2e_wait_dialog '^Chess Chat$')
+    xdotool windowraise "$id"
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    # The message line sits at the window's bottom, left of "&Send!".
+    xdotool mousemove --window "$id" 60 $((HEIGHT - 20)) click 1
+    sleep 0.2
+    xdotool type --delay 5 "$1"
+    xdotool key Return
+}
+
+# e2e_crop_sum X Y W H: checksum of a region of the current screen.
+e2e_crop_sum() {
+    import -window root "$E2E_WORK/now-$E2E_CUR.png"
+    convert "$E2E_WORK/now-$E2E_CUR.png" -crop "$3x$4+$1+$2" +repage -format '%#' info:
+}
+
+# The move list's first lines at the view's right edge.
+e2e_move_list_sum() {
+    e2e_crop_sum $((E2E_GLX[$E2E_CUR] + E2E_GLW[$E2E_CUR] - 205)) $((E2E_GLY[$E2E_CUR] + 80)) 205 70
+}
+e2e_list_is() { [ "$(e2e_move_list_sum)" = "$1" ]; }
+e2e_list_differs() { [ "$(e2e_move_list_sum)" != "$1" ]; }
