@@ -175,6 +175,27 @@ e2e_move() {
     e2e_log "$E2E_CUR: move $1-$2"
     e2e_click_square "$1"
     e2e_click_square "$2"
+    e2e_settle
+}
+
+# The view below the clocks' band, as a checksum.
+e2e_view_sum() {
+    local top=$((E2E_GLY[$E2E_CUR] + 40))
+    e2e_crop_sum "${E2E_GLX[$E2E_CUR]}" "$top" "${E2E_GLW[$E2E_CUR]}" \
+        $((E2E_GLH[$E2E_CUR] - 40))
+}
+
+# e2e_settle: waits until the view stops changing (an animation has ended and
+# the board has turned); input during an animation is not taken.
+e2e_settle() {
+    local last now end=$((SECONDS + E2E_TIMEOUT))
+    last=$(e2e_view_sum)
+    while sleep 0.2; do
+        now=$(e2e_view_sum)
+        [ "$now" != "$last" ] || return 0
+        [ $SECONDS -lt $end ] || e2e_fail "the view did not come to rest"
+        last=$now
+    done
 }
 
 # e2e_shot WHAT: numbered screenshot of the current instance's screen.
