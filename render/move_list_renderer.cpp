@@ -1,7 +1,6 @@
 #include "render/move_list_renderer.h"
 
 #include "board/move_table.h"
-#include "render/geometry/intersect.h"
 
 #include <GL/gl.h>
 
@@ -62,13 +61,13 @@ void CMoveListRenderer::Draw(const CMoveTable& table, int moveCount, int viewWid
         DrawText(line, viewWidth - kTextLeftOfEdge, (s - first) / 2 * kLineHeight + kFirstLineY);
     }
 
-    arrowsShown = 0;
+    arrows.arrowsShown = 0;
     if (NeedsArrows(count, viewHeight)) {
-        arrowsShown = 1;
+        arrows.arrowsShown = 1;
         StoreArrows(viewWidth, viewHeight);
         glColor3fv(kArrowColour);
         glBegin(GL_TRIANGLES);
-        for (const point3d* arrow : {upArrow, downArrow})
+        for (const point3d* arrow : {arrows.up, arrows.down})
             for (int k = 0; k < 3; ++k) Vertex(arrow[k]);
         glEnd();
     }
@@ -78,31 +77,16 @@ void CMoveListRenderer::Draw(const CMoveTable& table, int moveCount, int viewWid
 }
 
 void CMoveListRenderer::StoreArrows(int w, int h) {
-    upArrow[0] = windowToWorld_(w - 25, 100);
-    upArrow[1] = windowToWorld_(w - 12, 70);
-    upArrow[2] = windowToWorld_(w, 100);
-    downArrow[0] = windowToWorld_(w - 25, h - 30);
-    downArrow[1] = windowToWorld_(w - 12, h);
-    downArrow[2] = windowToWorld_(w, h - 30);
+    arrows.up[0] = windowToWorld_(w - 25, 100);
+    arrows.up[1] = windowToWorld_(w - 12, 70);
+    arrows.up[2] = windowToWorld_(w, 100);
+    arrows.down[0] = windowToWorld_(w - 25, h - 30);
+    arrows.down[1] = windowToWorld_(w - 12, h);
+    arrows.down[2] = windowToWorld_(w, h - 30);
 }
 
 void CMoveListRenderer::DrawText(const std::string& text, int windowX, int windowY) const {
     const point3d at = windowToWorld_(windowX, windowY);
     glRasterPos3f(at.x, at.y, at.z);
     glCallLists(GLsizei(text.size()), GL_UNSIGNED_BYTE, text.data());
-}
-
-int CMoveListRenderer::HitArrows(CMoveTable& table, const point3d& p) const {
-    if (!arrowsShown) return 0;
-    if (PointInTriangle(upArrow[0], upArrow[1], upArrow[2], p)) {
-        table.firstShown = std::max(table.firstShown - 2, 0);
-        return 1;
-    }
-    if (PointInTriangle(downArrow[0], downArrow[1], downArrow[2], p)) {
-        const int count = table.entries.Count();
-        table.firstShown += 2;
-        if (table.firstShown >= count) table.firstShown = std::max(count - 1, 0);
-        return 1;
-    }
-    return 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/move_list_arrows.h"
 #include "render/geometry/point3d.h"
 
 #include <functional>
@@ -22,9 +23,6 @@ public:
     // The entry at `moveCount` - 1 is the last move played and drawn red.
     // Uses the bitmap font whose display lists start at kFontBase.
     void Draw(const CMoveTable& table, int moveCount, int viewWidth, int viewHeight);
-    // A point on an arrow as last drawn scrolls the list by one full move and
-    // gives 1; anything else gives 0.
-    int HitArrows(CMoveTable& table, const point3d& p) const;
 
     // The line of entry s when drawing starts at `firstShown`: "%d. %s" for
     // White's moves, "%s : %s" (with the line so far) for Black's.
@@ -33,9 +31,8 @@ public:
     // Whether the list is long enough for the arrows.
     static bool NeedsArrows(int entryCount, int viewHeight);
 
-    int arrowsShown = 0;
-    point3d upArrow[3]{};
-    point3d downArrow[3]{};
+    // The arrows as last drawn, for hit-testing with HitArrows.
+    sMoveListArrows arrows;
 
 private:
     void DrawText(const std::string& text, int windowX, int windowY) const;

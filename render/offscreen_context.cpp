@@ -3,6 +3,9 @@
 #include <GL/gl.h>
 #include <GL/glx.h>
 
+#include <chrono>
+#include <thread>
+
 struct COffscreenContext::sImpl {
     Display* display = nullptr;
     GLXPbuffer pbuffer = 0;
@@ -11,7 +14,11 @@ struct COffscreenContext::sImpl {
 
 COffscreenContext::COffscreenContext(int width, int height)
     : impl_(std::make_unique<sImpl>()), width_(width), height_(height) {
-    impl_->display = XOpenDisplay(nullptr);
+    // A busy X server now and then refuses a connection it takes a moment later.
+    for (int attempt = 0; attempt < 5 && !impl_->display; ++attempt) {
+        if (attempt) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        impl_->display = XOpenDisplay(nullptr);
+    }
     if (!impl_->display) return;
     const int attributes[] = {GLX_DRAWABLE_TYPE,
                               GLX_PBUFFER_BIT,

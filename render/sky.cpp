@@ -28,6 +28,7 @@ void CSky::SetScale(float factor) {
 }
 
 int CSky::SelectEnvironment(int n) {
+    if (!Initialised()) return 0;
     const std::string folder = EnvironmentsFolder(startupDir_);
     const auto names = ListEnvironments(folder);
     if (!names || names->empty()) {
@@ -43,6 +44,8 @@ int CSky::SelectEnvironment(int n) {
 }
 
 void CSky::LoadTextures() {
+    if (environmentFolder_.empty()) return;
+    texturesLoaded_ = true;
     for (int i = 0; i < kParts; ++i)
         parts_[i].LoadImage(
             platform::NativePath(environmentFolder_ + "\\Sky_" + kSkyFaceNames[i] + ".jpg"));
@@ -77,4 +80,5 @@ void CSky::Draw() const {
 
 void CSky::DropTextures() {
     for (CSkyPart& part : parts_) part.DropTexture();
+    texturesLoaded_ = false;
 }

@@ -40,7 +40,7 @@ int CSkyPart::LoadImage(const std::string& path) {
         platform::ShowMessageBox("Can't load image", path, platform::kOk);
         return 0;
     }
-    texture = UploadTexture(TextureFromJpeg(picture, true));
+    texture = UploadTexture(TextureFromJpeg(picture, true), TextureWrap::ClampToEdge);
     return texture ? 1 : 0;
 }
 

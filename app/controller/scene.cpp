@@ -96,8 +96,7 @@ void CScene::StartGame() {
 }
 
 void CScene::ClickBoard(const point3d& world) {
-    const bool onArrows = settings.moveList && moveListArrows.arrowsShown &&
-                          HitArrows(moveListArrows, moveTable, world);
+    const bool onArrows = settings.moveList && HitArrows(moveListArrows, moveTable, world);
     // The board refuses a move the engine cannot judge, and says so.
     if (!onArrows) board.OnBoardClick(world, settings.eye);
     DrawFrame();

@@ -2,7 +2,7 @@
 
 #include "app/controller/clock.h"
 #include "app/controller/engine_binding.h"
-#include "app/controller/move_list_arrows.h"
+#include "board/move_list_arrows.h"
 #include "app/controller/scene_host.h"
 #include "app/controller/settings.h"
 #include "board/board.h"

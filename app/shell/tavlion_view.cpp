@@ -3,6 +3,7 @@
 #include "app/shell/about_dialog.h"
 #include "app/shell/gl_surface.h"
 #include "app/shell/promotion_chooser.h"
+#include "app/shell/sky_dialog.h"
 #include "platform/message_box.h"
 
 #ifdef TAVLION_HAVE_MUSIC_DIALOG
@@ -20,10 +21,7 @@
 
 CTavlionView::CTavlionView(QWidget* parent)
     : QWidget(parent), surface_(new CGLSurface), container_(nullptr), scene_(*this),
-      renderer_(scene_),
-      moveList_([this](int x, int y) { return scene_.WindowToWorld(x, y); }),
-      chooser_(new CSelPeshka(this)) {
-    InstallLayers();
+      picture_(scene_), renderer_(picture_.Renderer()), chooser_(new CSelPeshka(this)) {
     container_ = QWidget::createWindowContainer(surface_, this);
     container_->setObjectName(QStringLiteral("glContainer"));
     container_->setFocusPolicy(Qt::NoFocus);
@@ -204,29 +202,12 @@ void CTavlionView::ShowChat() {
     if (net_) net_->ShowChat();
 }
 
-void CTavlionView::SendMoveToPeer(int fromX, int fromY, int toX, int toY,
-                                  const sRuleState& rules) {
+void CTavlionView::SendMoveToPeer(int fromX, int fromY, int toX, int toY, const sRuleState& rules) {
     if (net_) net_->SendMove(fromX, fromY, toX, toY, rules);
 }
 
-void CTavlionView::InstallLayers() {
-    CSceneRenderer::sLayers& layers = renderer_.Layers();
-    layers.setUpBoardTextures = [this] { boardRenderer_.LoadTextures(scene_.BoardServices()); };
-    layers.drawBoard = [this] { boardRenderer_.DrawBoard(scene_.board, scene_.BoardServices()); };
-    layers.drawMoveList = [this] {
-        moveList_.Draw(scene_.moveTable, scene_.board.moveCount, scene_.viewWidth,
-                       scene_.viewHeight);
-        // The controller hit-tests the arrows before a click reaches the board.
-        scene_.moveListArrows.arrowsShown = moveList_.arrowsShown;
-        for (int i = 0; i < 3; ++i) {
-            scene_.moveListArrows.up[i] = moveList_.upArrow[i];
-            scene_.moveListArrows.down[i] = moveList_.downArrow[i];
-        }
-    };
-}
-
 void CTavlionView::AnimateMove(CFigure* figure, CFigure* captured, int toX, int toY) {
-    boardRenderer_.AnimateMove(scene_.board, scene_.BoardServices(), figure, captured, toX, toY);
+    picture_.AnimateMove(figure, captured, toX, toY);
 }
 
 void CTavlionView::SendNewGameToPeer() {
@@ -237,7 +218,23 @@ void CTavlionView::CloseMainWindow() {
     window()->close();
 }
 
-void CTavlionView::ChooseSky() {}
+void CTavlionView::ChooseSky() {
+    CSelectBackGround dialog(
+        scene_.startupDir, scene_.settings.skyNumber,
+        [this](int number) {
+            ReloadSky(number);
+            RenderFrame();
+        },
+        this);
+    dialog.exec();
+}
+
+// The controller asks for its sky once the settings are loaded, which is
+// the first moment the number is known; the faces are set up then, in the
+// context that will draw them.
+void CTavlionView::ReloadSky(int number) {
+    if (surface_->MakeCurrent()) picture_.ReloadSky(number);
+}
 
 void CTavlionView::ShowAbout() {
     CAboutDlg about(this);

@@ -2,11 +2,9 @@
 
 #include "app/controller/scene.h"
 #include "app/controller/scene_host.h"
-#include "app/shell/scene_renderer.h"
+#include "app/shell/scene_picture.h"
 #include "app/shell/splash_dialog.h"
 #include "net/connection.h"
-#include "render/board_renderer.h"
-#include "render/move_list_renderer.h"
 
 #include <QImage>
 #include <QPoint>
@@ -38,6 +36,7 @@ public:
     CGLSurface* Surface() const { return surface_; }
     CSelPeshka* PromotionChooser() const { return chooser_; }
     CSplashDlg* Splash() const { return splash_; }
+    CSky& Sky() { return picture_.Sky(); }
     bool HasContext() const;
     // Draws one frame and reads it back before the swap, in device pixels.
     QImage GrabFrame();
@@ -73,6 +72,7 @@ public:
     void DeleteFonts() override;
     int ChoosePromotion(int color) override;
     void SetTitle(const std::string& title) override;
+    void ReloadSky(int number) override;
     void StartMusic() override;
     void StopMusic() override;
     void SendMoveToPeer(int fromX, int fromY, int toX, int toY, const sRuleState& rules) override;
@@ -93,9 +93,8 @@ private:
     CGLSurface* surface_;
     QWidget* container_;
     CScene scene_;
-    CSceneRenderer renderer_;
-    CBoardRenderer boardRenderer_;
-    CMoveListRenderer moveList_;
+    CScenePicture picture_;
+    CSceneRenderer& renderer_;
     std::unique_ptr<CNetGame> net_; // sockets and chat of a network game
     CSelPeshka* chooser_;
     CMusicDlg* music_ = nullptr; // hidden, owned by the main window: plays the tune
@@ -104,6 +103,4 @@ private:
     int timerId_ = 0;
     QPoint lastMouse_;
     bool created_ = false;
-
-    void InstallLayers();
 };

@@ -1,7 +1,6 @@
 #include "net_fixture.h"
 
 #include "platform/message_box.h"
-#include "render/geometry/matrix.h"
 
 #include <QTest>
 
@@ -28,18 +27,6 @@ std::vector<std::pair<int, int>> Position(const CBoard& board) {
             squares.emplace_back(f ? f->type : 0, f ? f->color : -1);
         }
     return squares;
-}
-
-void ClickSquare(CScene& scene, int x, int y) {
-    point3d world;
-    // Off the centre, which lies on the diagonal the picking splits a square along.
-    TransformColumns(world, point3d{x - 3.3f, y - 3.6f, 0}, scene.settings.matrix);
-    scene.ClickBoard(world);
-}
-
-void MoveFigure(CScene& scene, int fromX, int fromY, int toX, int toY) {
-    ClickSquare(scene, fromX, fromY);
-    ClickSquare(scene, toX, toY);
 }
 
 std::vector<std::string> MoveTexts(const CScene& scene) {

@@ -3,6 +3,7 @@
 #include "app/controller/scene.h"
 #include "net/connection.h"
 #include "net/packet.h"
+#include "support/scene_clicks.h"
 
 #include <QTcpSocket>
 
@@ -45,8 +46,6 @@ struct Box {
 
 // The board as (type, colour) per square, for "nothing changed" checks.
 std::vector<std::pair<int, int>> Position(const CBoard& board);
-void ClickSquare(CScene& scene, int x, int y);
-void MoveFigure(CScene& scene, int fromX, int fromY, int toX, int toY);
 std::vector<std::string> MoveTexts(const CScene& scene);
 bool WaitFor(const std::function<bool()>& condition, int milliseconds = 5000);
 

@@ -78,26 +78,26 @@ TEST_F(MoveListTest, TheLastMovePlayedIsRedAndTheRestGreen) {
     Draw(2);
     EXPECT_TRUE(Near(LineStart(0), 242, 77, 77));
     EXPECT_TRUE(Near(LineStart(1), 77, 242, 77)) << "the redo tail stays green";
-    EXPECT_EQ(list.arrowsShown, 0);
+    EXPECT_EQ(list.arrows.arrowsShown, 0);
     EXPECT_TRUE(Near(WindowPixel(kSize - 12, 90), 0, 0, 255)) << "no arrows";
 }
 
 TEST_F(MoveListTest, ArrowsScrollByOneFullMove) {
     AddMoves(table, 17);
     Draw(17);
-    ASSERT_EQ(list.arrowsShown, 1);
+    ASSERT_EQ(list.arrows.arrowsShown, 1);
     EXPECT_TRUE(Near(WindowPixel(kSize - 12, 90), 255, 255, 77));
     EXPECT_TRUE(Near(WindowPixel(kSize - 12, kSize - 10), 255, 255, 77));
 
     const point3d up{kSize - 12, 90, 0}, down{kSize - 12, kSize - 10, 0};
-    EXPECT_EQ(list.HitArrows(table, {kSize - 100, 90, 0}), 0);
-    EXPECT_EQ(list.HitArrows(table, up), 1);
+    EXPECT_EQ(HitArrows(list.arrows, table, {kSize - 100, 90, 0}), 0);
+    EXPECT_EQ(HitArrows(list.arrows, table, up), 1);
     EXPECT_EQ(table.firstShown, 0) << "not above the first move";
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(list.HitArrows(table, down), 1);
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(HitArrows(list.arrows, table, down), 1);
     EXPECT_EQ(table.firstShown, 16);
-    EXPECT_EQ(list.HitArrows(table, down), 1);
+    EXPECT_EQ(HitArrows(list.arrows, table, down), 1);
     EXPECT_EQ(table.firstShown, 16) << "the last entry stays visible as the first line";
-    EXPECT_EQ(list.HitArrows(table, up), 1);
+    EXPECT_EQ(HitArrows(list.arrows, table, up), 1);
     EXPECT_EQ(table.firstShown, 14);
 
     Draw(17);
@@ -105,8 +105,8 @@ TEST_F(MoveListTest, ArrowsScrollByOneFullMove) {
 
     table.RemoveAllMoves();
     Draw(0);
-    EXPECT_EQ(list.arrowsShown, 0);
-    EXPECT_EQ(list.HitArrows(table, down), 0) << "hidden arrows take no clicks";
+    EXPECT_EQ(list.arrows.arrowsShown, 0);
+    EXPECT_EQ(HitArrows(list.arrows, table, down), 0) << "hidden arrows take no clicks";
 }
 
 } // namespace

@@ -38,19 +38,22 @@ protected:
     }
     void TearDown() override { platform::SetMessageBoxHandler(previous); }
 
-    fs::path AddEnvironment(const std::string& name, bool withPictures = true) {
+    fs::path AddEnvironment(const std::string& name, bool withPictures = true,
+                            bool oneColour = false) {
         const fs::path folder = environments / name;
         fs::create_directories(folder);
         if (!withPictures) return folder;
         for (const sFaceColour& face : kFaceColours) {
+            const sFaceColour& colour = oneColour ? kFaceColours[0] : face;
             EXPECT_TRUE(WriteSolidJpeg(folder / ("Sky_" + std::string(face.name) + ".jpg"), 16,
-                                       face.r, face.g, face.b));
+                                       colour.r, colour.g, colour.b));
         }
         return folder;
     }
 
-    // The colour seen from the centre of the sky looking along (dx, dy, dz).
-    sPixel Looking(float dx, float dy, float dz) {
+    // The colour seen from the centre of the sky looking along (dx, dy, dz),
+    // at `offset` pixels right of the middle.
+    sPixel Looking(float dx, float dy, float dz, int offset = 0) {
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
         gluPerspective(45, 1, 0.1, 30);
@@ -63,7 +66,7 @@ protected:
         glCullFace(GL_FRONT);
         sky.Draw();
         glFinish();
-        return context.Pixel(kSize / 2, kSize / 2);
+        return context.Pixel(kSize / 2 + offset, kSize / 2);
     }
 
     CTempFolder root;
@@ -85,6 +88,36 @@ TEST_F(SkyTest, TheUpFaceIsAboveTheBoardAfterTheQuarterTurn) {
     EXPECT_TRUE(Near(Looking(1, 0, 0), 40, 200, 40, 4)) << "rt";
     EXPECT_TRUE(Near(Looking(0, -1, 0), 40, 200, 200, 4)) << "bk";
     EXPECT_TRUE(Near(Looking(0, 1, 0), 200, 40, 200, 4)) << "fr";
+}
+
+TEST_F(SkyTest, FacesOfOneColourMeetWithoutASeam) {
+    AddEnvironment("Even", true, true);
+    sky.Init(root.String(), skyNumber);
+    sky.SetScale(10);
+    ASSERT_TRUE(boxes.empty()) << boxes.front();
+    const sFaceColour& colour = kFaceColours[0];
+    // Straight at the vertical edge between "rt" and its neighbour, and at
+    // the edge between "up" and "fr" seen from below it.
+    for (int offset = -2; offset <= 2; ++offset) {
+        EXPECT_TRUE(Near(Looking(1, 1, 0, offset), colour.r, colour.g, colour.b, 6))
+            << "side edge, offset " << offset;
+        EXPECT_TRUE(Near(Looking(0, 1, 1, offset), colour.r, colour.g, colour.b, 6))
+            << "top edge, offset " << offset;
+    }
+}
+
+TEST_F(SkyTest, NothingIsSelectedOrLoadedBeforeInit) {
+    AddEnvironment("Plain");
+    EXPECT_EQ(sky.SelectEnvironment(0), 0);
+    sky.LoadTextures();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(sky.EnvironmentFolder().empty());
+    EXPECT_FALSE(sky.TexturesLoaded());
+    for (int p = 0; p < 6; ++p) EXPECT_EQ(sky.Part(p).texture, 0u);
+
+    sky.Init(root.String(), skyNumber);
+    EXPECT_TRUE(sky.TexturesLoaded());
+    EXPECT_NE(sky.Part(0).texture, 0u);
 }
 
 TEST_F(SkyTest, NumbersFollowTheSortedNamesAndAreClampedToTheLast) {

@@ -1,24 +1,11 @@
 #include "scene_fixture.h"
 
 #include "platform/message_box.h"
-#include "render/geometry/matrix.h"
 
 #include <fstream>
 #include <sstream>
 
 #include <stdlib.h>
-
-void ClickSquare(CScene& scene, int x, int y) {
-    point3d world;
-    // Off the centre, which lies on the diagonal the picking splits a square along.
-    TransformColumns(world, point3d{x - 3.3f, y - 3.6f, 0}, scene.settings.matrix);
-    scene.ClickBoard(world);
-}
-
-void MoveFigure(CScene& scene, int fromX, int fromY, int toX, int toY) {
-    ClickSquare(scene, fromX, fromY);
-    ClickSquare(scene, toX, toY);
-}
 
 uint32_t SceneTest::FakeTicks() {
     return now;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/controller/scene.h"
+#include "support/scene_clicks.h"
 
 #include <gtest/gtest.h>
 
@@ -36,10 +37,6 @@ struct FakeHost : CSceneHost {
     std::vector<std::vector<int>> sentMoves;
     int sentNewGames = 0;
 };
-
-// A click inside a square, wherever the board is turned.
-void ClickSquare(CScene& scene, int x, int y);
-void MoveFigure(CScene& scene, int fromX, int fromY, int toX, int toY);
 
 // Each test runs in an empty working directory of its own, with message
 // boxes captured and a fake millisecond source for the clocks.

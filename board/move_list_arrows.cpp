@@ -1,10 +1,11 @@
-#include "app/controller/move_list_arrows.h"
+#include "board/move_list_arrows.h"
 
 #include "render/geometry/intersect.h"
 
 #include <algorithm>
 
 int HitArrows(const sMoveListArrows& arrows, CMoveTable& table, const point3d& p) {
+    if (!arrows.arrowsShown) return 0;
     if (PointInTriangle(arrows.up[0], arrows.up[1], arrows.up[2], p)) {
         table.firstShown = std::max(table.firstShown - 2, 0);
         return 1;

@@ -10,6 +10,6 @@ struct sMoveListArrows {
     point3d down[3];
 };
 
-// A click on an arrow scrolls the list by one full move: returns 1 then,
-// else 0.
+// A click on a shown arrow scrolls the list by one full move: returns 1
+// then, else 0.
 int HitArrows(const sMoveListArrows& arrows, CMoveTable& table, const point3d& p);

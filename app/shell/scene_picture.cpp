@@ -1,0 +1,36 @@
+#include "app/shell/scene_picture.h"
+
+#include "app/controller/scene.h"
+
+CScenePicture::CScenePicture(CScene& scene)
+    : scene_(scene), renderer_(scene),
+      moveList_([&scene](int x, int y) { return scene.WindowToWorld(x, y); }) {
+    CSceneRenderer::sLayers& layers = renderer_.Layers();
+    // Every size change sets the rendering state up again; the pictures stay
+    // valid in the one context, and a broken one is reported only once.
+    layers.setUpSky = [this] {
+        if (!sky_.TexturesLoaded()) sky_.LoadTextures();
+    };
+    layers.drawSky = [this] { sky_.Draw(); };
+    layers.setUpBoardTextures = [this] { board_.LoadTextures(scene_.BoardServices()); };
+    layers.drawBoard = [this] { board_.DrawBoard(scene_.board, scene_.BoardServices()); };
+    layers.drawMoveList = [this] {
+        moveList_.Draw(scene_.moveTable, scene_.board.moveCount, scene_.viewWidth,
+                       scene_.viewHeight);
+        // The controller hit-tests the arrows before a click reaches the board.
+        scene_.moveListArrows = moveList_.arrows;
+    };
+}
+
+void CScenePicture::ReloadSky(int number) {
+    if (sky_.Initialised()) {
+        sky_.SelectEnvironment(number);
+        return;
+    }
+    sky_.SetScale(10);
+    sky_.Init(scene_.startupDir, scene_.settings.skyNumber);
+}
+
+void CScenePicture::AnimateMove(CFigure* figure, CFigure* captured, int toX, int toY) {
+    board_.AnimateMove(scene_.board, scene_.BoardServices(), figure, captured, toX, toY);
+}
