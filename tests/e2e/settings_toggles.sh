@@ -34,7 +34,7 @@ switches=(
     "9|Textured Figures|1|yes"
     "10|Textured Board|0|yes"
     "11|Timer|0|no"
-    "12|Sky Flague|0|no"
+    "12|Sky Flague|0|yes"
     "14|Move List|0|yes"
 )
 for entry in "${switches[@]}"; do

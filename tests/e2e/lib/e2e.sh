@@ -435,9 +435,15 @@ e2e_crop_sum() {
     convert "$E2E_WORK/now-$E2E_CUR.png" -crop "$3x$4+$1+$2" +repage -format '%#' info:
 }
 
-# The move list's first lines at the view's right edge.
+# The move list's first lines at the view's right edge: only the pixels of
+# its two text colours count, so the sky behind them (turned with the board)
+# does not.
 e2e_move_list_sum() {
-    e2e_crop_sum $((E2E_GLX[$E2E_CUR] + E2E_GLW[$E2E_CUR] - 205)) $((E2E_GLY[$E2E_CUR] + 80)) 205 70
+    import -window root "$E2E_WORK/now-$E2E_CUR.png"
+    convert "$E2E_WORK/now-$E2E_CUR.png" \
+        -crop "205x70+$((E2E_GLX[$E2E_CUR] + E2E_GLW[$E2E_CUR] - 205))+$((E2E_GLY[$E2E_CUR] + 80))" \
+        +repage -fuzz 5% -fill 'rgb(1,2,3)' -opaque 'rgb(242,77,77)' -opaque 'rgb(77,242,77)' \
+        -fill black +opaque 'rgb(1,2,3)' -format '%#' info:
 }
 e2e_list_is() { [ "$(e2e_move_list_sum)" = "$1" ]; }
 e2e_list_differs() { [ "$(e2e_move_list_sum)" != "$1" ]; }
