@@ -36,12 +36,24 @@ e2e_save_state "$middle"
 [ "$(chs_count "$middle")" = 28 ] || e2e_fail "the middle game was not opened"
 e2e_shot middle-game
 
-e2e_move h7 h6
-# Saving does nothing while the engine thinks.
-rm -f "$middle"
-e2e_key ctrl+s
-sleep 0.5
-[ ! -e "$middle" ] || e2e_fail "the engine was not thinking"
+# Not e2e_move: its wait for a still view would sit out the whole search.
+e2e_click_square h7
+e2e_click_square h6
+# Saving does nothing while the engine thinks; a save that still comes
+# through was made before the engine started (it holds only Black's move).
+thinking=0
+for attempt in 1 2 3 4 5 6 7 8 9 10; do
+    rm -f "$middle"
+    e2e_key ctrl+s
+    sleep 0.5
+    if [ ! -e "$middle" ]; then
+        thinking=1
+        break
+    fi
+    e2e_log "saved before the search: $(chs_moves "$middle" | tr "\n" "|")"
+    [ "$(chs_moves "$middle" | wc -l)" = 1 ] || e2e_fail "the engine replied before Stop Thinking"
+done
+[ "$thinking" = 1 ] || e2e_fail "the engine was not thinking"
 e2e_shot thinking
 e2e_key ctrl+p
 stopped=$SECONDS
