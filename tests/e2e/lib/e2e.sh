@@ -221,7 +221,6 @@ e2e_dialog() {
 }
 
 e2e_has_dialog() { e2e_dialog "$1" >/dev/null; }
-e2e_no_dialog() { ! e2e_dialog "$1" >/dev/null; }
 
 # e2e_wait_dialog TITLE: waits for a window of that title and prints its id.
 e2e_wait_dialog() {
@@ -431,18 +430,20 @@ e2e_chat() {
 
 # e2e_crop_sum X Y W H: checksum of a region of the current screen.
 e2e_crop_sum() {
-    import -window root "$E2E_WORK/now-$E2E_CUR.png"
-    convert "$E2E_WORK/now-$E2E_CUR.png" -crop "$3x$4+$1+$2" +repage -format '%#' info:
+    # Uncompressed and cut while grabbing: these run many times a second.
+    import -window root -crop "$3x$4+$1+$2" "$E2E_WORK/now-$E2E_CUR.miff"
+    convert "$E2E_WORK/now-$E2E_CUR.miff" -format '%#' info:
 }
 
 # The move list's first lines at the view's right edge: only the pixels of
 # its two text colours count, so the sky behind them (turned with the board)
 # does not.
 e2e_move_list_sum() {
-    import -window root "$E2E_WORK/now-$E2E_CUR.png"
-    convert "$E2E_WORK/now-$E2E_CUR.png" \
+    import -window root \
         -crop "205x70+$((E2E_GLX[$E2E_CUR] + E2E_GLW[$E2E_CUR] - 205))+$((E2E_GLY[$E2E_CUR] + 80))" \
-        +repage -fuzz 5% -fill 'rgb(1,2,3)' -opaque 'rgb(242,77,77)' -opaque 'rgb(77,242,77)' \
+        "$E2E_WORK/now-$E2E_CUR.miff"
+    convert "$E2E_WORK/now-$E2E_CUR.miff" -fuzz 5% \
+        -fill 'rgb(1,2,3)' -opaque 'rgb(242,77,77)' -opaque 'rgb(77,242,77)' \
         -fill black +opaque 'rgb(1,2,3)' -format '%#' info:
 }
 e2e_list_is() { [ "$(e2e_move_list_sum)" = "$1" ]; }
