@@ -1,0 +1,450 @@
+# Shared helpers of the end-to-end scenarios: each scenario sources this file,
+# calls e2e_init with its arguments and drives real program windows through
+# xdotool on X servers of its own.
+#
+# Instances: every running program has a name; e2e_use NAME makes it the one
+# that the input helpers talk to.
+
+set -euo pipefail
+
+E2E_TIMEOUT=${E2E_TIMEOUT:-20} # seconds for any single wait
+E2E_SCREEN=${E2E_SCREEN:-1280x800x24}
+
+declare -A E2E_DISPLAY E2E_XPID E2E_PID E2E_DIR E2E_MAIN E2E_GL E2E_GLX E2E_GLY E2E_GLW \
+    E2E_GLH E2E_FACING
+E2E_CUR=""
+
+e2e_log() { echo "[e2e $(date +%T)] $*" >&2; }
+e2e_fail() {
+    e2e_log "FAIL: $*"
+    if [ -n "$E2E_CUR" ]; then
+        e2e_shot "failure" || true
+        xwininfo -root -tree | grep -v -E ' (1x1|3x3)\+' >&2 || true
+    fi
+    exit 1
+}
+
+# e2e_init STAGE_DIR ARTIFACT_DIR PROBE
+e2e_init() {
+    E2E_STAGE=$(cd "$1" && pwd)
+    E2E_ART=$2
+    E2E_PROBE=$3
+    [ -x "$E2E_STAGE/Tavlion" ] || e2e_fail "no program in $E2E_STAGE"
+    rm -rf "$E2E_ART"
+    mkdir -p "$E2E_ART"
+    E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/tavlion-e2e.XXXXXX")
+    trap e2e_cleanup EXIT
+}
+
+e2e_cleanup() {
+    local name
+    for name in "${!E2E_PID[@]}"; do kill "${E2E_PID[$name]}" 2>/dev/null || true; done
+    for name in "${!E2E_XPID[@]}"; do kill "${E2E_XPID[$name]}" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$E2E_WORK"
+}
+
+# e2e_wait TIMEOUT WHAT COMMAND...: polls COMMAND until it succeeds.
+e2e_wait() {
+    local timeout=$1 what=$2
+    shift 2
+    local end=$((SECONDS + timeout))
+    until "$@"; do
+        [ $SECONDS -lt $end ] || e2e_fail "timed out waiting for $what"
+        sleep 0.1
+    done
+}
+
+# An X server of its own per instance, on a display number it picks itself.
+e2e_xserver() {
+    local name=$1 fifo="$E2E_WORK/display-$1"
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 "$E2E_SCREEN" -nolisten tcp 3>"$fifo" 2>"$E2E_WORK/xvfb-$name.log" &
+    E2E_XPID[$name]=$!
+    local number
+    read -r -t "$E2E_TIMEOUT" number <"$fifo" || e2e_fail "Xvfb for $name did not start"
+    E2E_DISPLAY[$name]=":$number"
+}
+
+e2e_use() {
+    E2E_CUR=$1
+    export DISPLAY=${E2E_DISPLAY[$1]}
+}
+
+# e2e_launch NAME [DIR]: starts the program with DIR (default: a fresh copy of
+# the stage folder, so there is no settings file) as current directory.
+e2e_launch() {
+    local name=$1 dir=${2:-}
+    if [ -z "$dir" ]; then
+        dir="$E2E_WORK/$name"
+        cp -a "$E2E_STAGE" "$dir"
+        rm -f "$dir/Tavlion.INI"
+    fi
+    [ -n "${E2E_DISPLAY[$name]:-}" ] || e2e_xserver "$name"
+    e2e_use "$name"
+    E2E_DIR[$name]=$dir
+    (cd "$dir" && exec ./Tavlion >"$E2E_WORK/$name.out" 2>&1) &
+    E2E_PID[$name]=$!
+    e2e_wait "$E2E_TIMEOUT" "the main window of $name" e2e_find_windows
+    e2e_wait "$E2E_TIMEOUT" "the splash of $name to close" e2e_no_splash
+    E2E_FACING[$name]=white
+    e2e_log "$name: pid ${E2E_PID[$name]} on $DISPLAY, view ${E2E_GLW[$name]}x${E2E_GLH[$name]}" \
+        "at ${E2E_GLX[$name]},${E2E_GLY[$name]}"
+}
+
+e2e_pid() { echo "${E2E_PID[$E2E_CUR]}"; }
+e2e_dir() { echo "${E2E_DIR[$E2E_CUR]}"; }
+
+# The main window carries the process id; the GL view is its child window,
+# also titled "Tavlion", below the menu and tool bars.
+e2e_find_windows() {
+    local id main="" line=""
+    for id in $(xdotool search --all --onlyvisible --pid "$(e2e_pid)" --name '^Tavlion$' 2>/dev/null); do
+        line=$(xwininfo -children -id "$id" | grep -E '^ +0x[0-9a-f]+ "Tavlion"' | head -1) || true
+        if [ -n "$line" ]; then
+            main=$id
+            break
+        fi
+    done
+    [ -n "$main" ] || return 1
+    # '  0x20000a "Tavlion": ("Tavlion" "Tavlion")  1280x729+0+49  +0+49'
+    read -r id WIDTH HEIGHT X Y < <(echo "$line" |
+        sed -E 's/^ +(0x[0-9a-f]+) .* ([0-9]+)x([0-9]+)[-+][-0-9]+[-+][-0-9]+ +\+(-?[0-9]+)\+(-?[0-9]+)$/\1 \2 \3 \4 \5/')
+    E2E_MAIN[$E2E_CUR]=$main
+    E2E_GL[$E2E_CUR]=$((id))
+    E2E_GLX[$E2E_CUR]=$X
+    E2E_GLY[$E2E_CUR]=$Y
+    E2E_GLW[$E2E_CUR]=$WIDTH
+    E2E_GLH[$E2E_CUR]=$HEIGHT
+}
+
+# The splash is the small window titled "Tavlion".
+e2e_no_splash() {
+    local id
+    for id in $(xdotool search --all --onlyvisible --pid "$(e2e_pid)" --name '^Tavlion$' 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)" || continue
+        [ "$WIDTH" -ge 1000 ] || return 1
+    done
+}
+
+e2e_main() { echo "${E2E_MAIN[$E2E_CUR]}"; }
+
+e2e_focus() {
+    xdotool windowraise "$(e2e_main)" 2>/dev/null || true
+    xdotool windowfocus --sync "$(e2e_main)"
+}
+
+# e2e_key KEY...: key strokes to the main window, e.g. ctrl+z alt+a.
+e2e_key() {
+    e2e_focus
+    local k
+    for k in "$@"; do
+        xdotool key --clearmodifiers "$k"
+        sleep 0.15
+    done
+}
+
+# e2e_menu MENU_KEY KEY...: opens a menu by its mnemonic, then further keys.
+e2e_menu() {
+    local menu=$1
+    shift
+    e2e_key "alt+$menu"
+    local k
+    for k in "$@"; do
+        xdotool key "$k"
+        sleep 0.1
+    done
+}
+
+# The board is seen from White's or Black's side; squares follow it.
+e2e_facing() { E2E_FACING[$E2E_CUR]=$1; }
+
+e2e_square_pixel() {
+    "$E2E_PROBE" "${E2E_GLW[$E2E_CUR]}" "${E2E_GLH[$E2E_CUR]}" "$1" "${E2E_FACING[$E2E_CUR]}"
+}
+
+e2e_click_square() {
+    local x y
+    read -r x y < <(e2e_square_pixel "$1")
+    xdotool mousemove --window "${E2E_GL[$E2E_CUR]}" "$x" "$y" click 1
+    sleep 0.15
+}
+
+# e2e_move FROM TO: picks a figure and puts it down, as a player does.
+e2e_move() {
+    e2e_log "$E2E_CUR: move $1-$2"
+    e2e_click_square "$1"
+    e2e_click_square "$2"
+    e2e_settle
+}
+
+# The view below the clocks' band, as a checksum.
+e2e_view_sum() {
+    local top=$((E2E_GLY[$E2E_CUR] + 40))
+    e2e_crop_sum "${E2E_GLX[$E2E_CUR]}" "$top" "${E2E_GLW[$E2E_CUR]}" \
+        $((E2E_GLH[$E2E_CUR] - 40))
+}
+
+# e2e_settle: waits until the view stops changing (an animation has ended and
+# the board has turned); input during an animation is not taken.
+e2e_settle() {
+    local last now end=$((SECONDS + E2E_TIMEOUT))
+    last=$(e2e_view_sum)
+    while sleep 0.2; do
+        now=$(e2e_view_sum)
+        [ "$now" != "$last" ] || return 0
+        [ $SECONDS -lt $end ] || e2e_fail "the view did not come to rest"
+        last=$now
+    done
+}
+
+# e2e_shot WHAT: numbered screenshot of the current instance's screen.
+e2e_shot() {
+    # Numbered by what is there already: the caller may be a subshell.
+    local file count
+    count=$(find "$E2E_ART" -maxdepth 1 -name '*.png' | wc -l)
+    file=$(printf '%s/%02d-%s.png' "$E2E_ART" $((count + 1)) "$1")
+    import -window root "$file"
+    echo "$file"
+}
+
+# Top-level windows of the program other than the main window and its view.
+e2e_dialog() {
+    local title=$1 id
+    for id in $(xdotool search --all --onlyvisible --pid "$(e2e_pid)" --name "$title" 2>/dev/null); do
+        [ "$id" = "$(e2e_main)" ] || [ "$id" = "${E2E_GL[$E2E_CUR]}" ] || {
+            echo "$id"
+            return 0
+        }
+    done
+    return 1
+}
+
+e2e_has_dialog() { e2e_dialog "$1" >/dev/null; }
+
+# e2e_wait_dialog TITLE: waits for a window of that title and prints its id.
+e2e_wait_dialog() {
+    e2e_wait "$E2E_TIMEOUT" "window '$1'" e2e_has_dialog "$1"
+    e2e_dialog "$1"
+}
+
+# Program's message boxes carry the title "Tavlion"; this prints the one shown.
+e2e_message_box() { e2e_wait_dialog '^Tavlion$'; }
+
+# e2e_dismiss ID: presses the default button of a dialog.
+e2e_dismiss() {
+    xdotool windowfocus --sync "$1"
+    xdotool key Return
+    e2e_wait "$E2E_TIMEOUT" "window $1 to close" e2e_window_gone "$1"
+}
+
+e2e_wider_than() {
+    eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)" && [ "$WIDTH" -gt "$2" ]
+}
+
+e2e_window_gone() { ! xdotool getwindowname "$1" >/dev/null 2>&1 || ! e2e_visible "$1"; }
+e2e_visible() { xdotool search --all --onlyvisible --pid "$(e2e_pid)" --name '.' | grep -qx "$1"; }
+
+# e2e_file_dialog TITLE PATH: types a path into the file dialog and accepts it.
+e2e_file_dialog() {
+    local id
+    id=$(e2e_wait_dialog "$1")
+    # It may be mapped before it has its final size.
+    e2e_wait "$E2E_TIMEOUT" "the file dialog's layout" e2e_wider_than "$id" 400
+    xdotool windowfocus --sync "$id"
+    sleep 0.3
+    # The file name line is the dialog's second row from the bottom.
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    xdotool mousemove --window "$id" $((WIDTH / 2)) $((HEIGHT - 54)) click 1
+    sleep 0.1
+    xdotool key ctrl+a
+    xdotool type --delay 5 "$2"
+    xdotool key Return
+    e2e_wait "$E2E_TIMEOUT" "the file dialog to close" e2e_window_gone "$id"
+}
+
+# e2e_save_as PATH: Actions > Save Game As...; the program appends ".chs".
+e2e_save_as() {
+    e2e_menu a a
+    e2e_file_dialog '^Save As$' "$1"
+    e2e_wait "$E2E_TIMEOUT" "$1.chs" test -s "$1.chs"
+}
+
+e2e_open() {
+    e2e_key ctrl+o
+    e2e_file_dialog '^Open$' "$1"
+}
+
+# e2e_save_state FILE: Save Game (Ctrl+S, the path of the last Save As)
+# once the engine lets it, i.e. not while it thinks.
+e2e_save_state() {
+    local file=$1 end=$((SECONDS + E2E_TIMEOUT))
+    rm -f "$file"
+    until [ -s "$file" ]; do
+        [ $SECONDS -lt $end ] || e2e_fail "Save Game did not write $file"
+        e2e_key ctrl+s
+        local i
+        for i in 1 2 3 4 5; do [ -s "$file" ] && break || sleep 0.1; done
+    done
+}
+
+# e2e_exit: Actions > Exit, and the process ends.
+e2e_exit() {
+    e2e_menu a x
+    e2e_wait "$E2E_TIMEOUT" "$E2E_CUR to exit" e2e_exited
+    wait "$(e2e_pid)" || e2e_fail "$E2E_CUR exited with status $?"
+    unset "E2E_PID[$E2E_CUR]"
+}
+
+e2e_exited() { ! kill -0 "$(e2e_pid)" 2>/dev/null; }
+
+# ---- Game files and settings files ----
+
+# The "Figures" value as one number or text per line.
+chs_fields() { sed -n 's/^Figures=//p' "$1" | tr -d '\r' | tr ' \t' '\n\n'; }
+
+# chs_at FILE SQUARE: "type color" of the figure on the square, empty if none.
+chs_at() {
+    local x y
+    x=$(($(printf '%d' "'${2:0:1}") - 97))
+    y=$((${2:1:1} - 1))
+    chs_fields "$1" | awk -v x="$x" -v y="$y" '
+        NR == 1 { n = $1; next }
+        NR <= 1 + 4 * n { f[(NR - 2) % 4] = $1
+            if ((NR - 2) % 4 == 3 && f[2] == x && f[3] == y) print f[0], f[1] }'
+}
+
+# chs_count FILE: number of figures on the board.
+chs_count() { chs_fields "$1" | head -1; }
+
+# chs_moves FILE: the move list's texts, one per line (each entry is its text
+# and four numbers, all tab-ended; the numbers before the list end in spaces).
+chs_moves() {
+    sed -n 's/^Figures=//p' "$1" | tr -d '\r' |
+        awk -F'\t' '{ sub(/^[-0-9 ]*/, "", $1); for (i = 1; i < NF; i += 5) print $i }'
+}
+
+# ini_value FILE KEY
+ini_value() { tr -d '\r' <"$1" | sed -n "s/^$2=//p"; }
+
+# ini_keys FILE: the keys of the file in their order.
+ini_keys() { tr -d '\r' <"$1" | sed -n 's/^\([^;=[][^=]*\)=.*/\1/p'; }
+
+# chs_captured_black FILE: number of Black's figures taken so far.
+chs_captured_black() { chs_fields "$1" | awk 'NR == 1 { n = $1 } NR == 2 + 4 * n + 12 { print; exit }'; }
+
+# chs_position FILE: the figures on the board, one "type color x y" a line, sorted.
+chs_position() {
+    chs_fields "$1" | awk 'NR == 1 { n = $1; next }
+        NR <= 1 + 4 * n { f = f $1 " "; if ((NR - 1) % 4 == 0) { print f; f = "" } }' | sort
+}
+
+# chs_moves_for FILE COLOR: the figures' moves by the simple rules (no king
+# moves, no castling, no check test), "from to" a line, captures first.
+chs_moves_for() {
+    chs_fields "$1" | awk -v me="$2" '
+        NR == 1 { n = $1; next }
+        NR <= 1 + 4 * n { f[(NR - 2) % 4] = $1
+            if ((NR - 2) % 4 == 3) { k++; t[k] = f[0]; c[k] = f[1]; X[k] = f[2]; Y[k] = f[3]
+                at[f[2], f[3]] = f[1] } }
+        function sq(x, y) { return sprintf("%c%d", 97 + x, y + 1) }
+        function on(x, y) { return x >= 0 && x < 8 && y >= 0 && y < 8 }
+        function add(i, x, y) {
+            if (!on(x, y)) return 0
+            if ((x, y) in at) { if (at[x, y] != me) caps = caps sq(X[i], Y[i]) " " sq(x, y) "\n"; return 0 }
+            quiet = quiet sq(X[i], Y[i]) " " sq(x, y) "\n"; return 1
+        }
+        function slide(i, dx, dy,   x, y) { x = X[i] + dx; y = Y[i] + dy
+            while (add(i, x, y)) { x += dx; y += dy } }
+        END {
+            split("1 2 2 1 -1 -2 -2 -1", kx); split("2 1 -1 -2 -2 -1 1 2", ky)
+            for (i = 1; i <= k; i++) {
+                if (c[i] != me) continue
+                if (t[i] == 1) {
+                    d = me == 0 ? 1 : -1; y = Y[i] + d
+                    for (s = -1; s <= 1; s += 2)
+                        if (on(X[i] + s, y) && (X[i] + s, y) in at && at[X[i] + s, y] != me)
+                            caps = caps sq(X[i], Y[i]) " " sq(X[i] + s, y) "\n"
+                    if (on(X[i], y) && !((X[i], y) in at)) {
+                        quiet = quiet sq(X[i], Y[i]) " " sq(X[i], y) "\n"
+                        if (Y[i] == (me == 0 ? 1 : 6) && !((X[i], y + d) in at))
+                            quiet = quiet sq(X[i], Y[i]) " " sq(X[i], y + d) "\n"
+                    }
+                } else if (t[i] == 2) {
+                    for (j = 1; j <= 8; j++) add(i, X[i] + kx[j], Y[i] + ky[j])
+                } else if (t[i] >= 3 && t[i] <= 5) {
+                    if (t[i] != 4) { slide(i, 1, 1); slide(i, 1, -1); slide(i, -1, 1); slide(i, -1, -1) }
+                    if (t[i] != 3) { slide(i, 1, 0); slide(i, -1, 0); slide(i, 0, 1); slide(i, 0, -1) }
+                }
+            }
+            printf "%s%s", caps, quiet
+        }'
+}
+
+# chs_captures_for FILE COLOR: only the moves that take a figure.
+chs_captures_for() {
+    local from to
+    while read -r from to; do
+        if [ -n "$(chs_at "$1" "$to")" ]; then echo "$from $to"; fi
+    done < <(chs_moves_for "$1" "$2")
+}
+
+# ---- Network play ----
+
+# A TCP port nobody listens on now.
+e2e_free_port() {
+    python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+}
+
+# e2e_fill_connect NICKNAME server|client ADDRESS PORT: fills in the open
+# "Connect" dialog and presses "Start!". Tab order: nickname, mode, address, port.
+e2e_fill_connect() {
+    local id
+    id=$(e2e_wait_dialog '^Connect$')
+    xdotool windowfocus --sync "$id"
+    sleep 0.2
+    xdotool key ctrl+a
+    xdotool type --delay 5 "$1"
+    xdotool key Tab
+    if [ "$2" = client ]; then xdotool key Down; else xdotool key Up; fi
+    xdotool key Tab ctrl+a
+    xdotool type --delay 5 "$3"
+    xdotool key Tab ctrl+a
+    xdotool type --delay 5 "$4"
+    xdotool key Return
+    e2e_wait "$E2E_TIMEOUT" "the Connect dialog to close" e2e_window_gone "$id"
+}
+
+# e2e_chat TEXT: types a line into the shown "Chess Chat" window and sends it.
+e2e_chat() {
+    local id
+    id=$(e2e_wait_dialog '^Chess Chat$')
+    xdotool windowraise "$id"
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    # The message line sits at the window's bottom, left of "&Send!".
+    xdotool mousemove --window "$id" 60 $((HEIGHT - 20)) click 1
+    sleep 0.2
+    xdotool type --delay 5 "$1"
+    xdotool key Return
+}
+
+# e2e_crop_sum X Y W H: checksum of a region of the current screen.
+e2e_crop_sum() {
+    # Uncompressed and cut while grabbing: these run many times a second.
+    import -window root -crop "$3x$4+$1+$2" "$E2E_WORK/now-$E2E_CUR.miff"
+    convert "$E2E_WORK/now-$E2E_CUR.miff" -format '%#' info:
+}
+
+# The move list's first lines at the view's right edge: only the pixels of
+# its two text colours count, so the sky behind them (turned with the board)
+# does not.
+e2e_move_list_sum() {
+    import -window root \
+        -crop "205x70+$((E2E_GLX[$E2E_CUR] + E2E_GLW[$E2E_CUR] - 205))+$((E2E_GLY[$E2E_CUR] + 80))" \
+        "$E2E_WORK/now-$E2E_CUR.miff"
+    convert "$E2E_WORK/now-$E2E_CUR.miff" -fuzz 5% \
+        -fill 'rgb(1,2,3)' -opaque 'rgb(242,77,77)' -opaque 'rgb(77,242,77)' \
+        -fill black +opaque 'rgb(1,2,3)' -format '%#' info:
+}
+e2e_list_is() { [ "$(e2e_move_list_sum)" = "$1" ]; }
+e2e_list_differs() { [ "$(e2e_move_list_sum)" != "$1" ]; }
