@@ -68,6 +68,8 @@ public:
     // The board's value in a game file.
     int WriteText(FILE* file) override;
     int ParseText(const char* text) override;
+    // Set when the last value read was refused and the board kept its game.
+    int32_t textRefused = 0;
 
     CFigureList figures;
     CFigureList capturedBlack;

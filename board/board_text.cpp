@@ -145,10 +145,12 @@ int CBoard::WriteText(FILE* file) {
 }
 
 int CBoard::ParseText(const char* text) {
+    textRefused = 1;
     if (!text) return 0;
     CTextReader in(text);
     sParsedGame game;
     if (!ReadGame(in, game)) return 0;
+    textRefused = 0;
 
     ClearFigures();
     figures.Swap(game.figures);

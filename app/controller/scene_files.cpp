@@ -13,9 +13,17 @@ int CScene::OpenGame(const std::string& path) {
     if (!CanReplaceGame()) return 0;
     stopThinking = 0;
     // A file that cannot be read changes nothing, so the game on the board
-    // stays as it was rather than passing for the one asked for.
+    // stays as it was rather than passing for the one asked for, and a later
+    // Save cannot write it over the damaged file.
+    const sSettings before = settings;
+    board.textRefused = 0;
     if (!gameDocument.Load(path.c_str())) {
         platform::ShowMessageBox("Cannot open the game file \"" + path + "\".");
+        return 0;
+    }
+    if (board.textRefused) {
+        settings = before;
+        platform::ShowMessageBox("The game in \"" + path + "\" is damaged and was not opened.");
         return 0;
     }
     host.SetTitle(TitleFor(path));

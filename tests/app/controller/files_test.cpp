@@ -75,6 +75,31 @@ TEST_F(SceneTest, AGameFileThatCannotBeReadChangesNothing) {
     EXPECT_FALSE(s.CanSaveGame());
 }
 
+TEST_F(SceneTest, ADamagedGameIsNotOpenedAndCannotBeSavedOver) {
+    CScene& s = StartScene();
+    MoveFigure(s, 4, 1, 4, 3);
+    const std::string game = (workDir / "game.chs").string();
+    ASSERT_EQ(s.SaveGame(game), 1);
+    std::string text = ReadFile("game.chs");
+    // Two figures on one square: the board refuses the value.
+    const size_t figures = text.find("Figures=32 ");
+    ASSERT_NE(figures, std::string::npos);
+    text.replace(figures, 11, "Figures=33 1 0 0 0 ");
+    text.replace(text.find("Game Level=0"), 12, "Game Level=2");
+    WriteFile("damaged.chs", text);
+
+    s.NewGame();
+    const auto position = s.board.figures.Count();
+    EXPECT_EQ(s.OpenGame((workDir / "damaged.chs").string()), 0);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find("damaged"), std::string::npos);
+    EXPECT_EQ(s.board.figures.Count(), position);
+    EXPECT_EQ(s.board.moveCount, 0);
+    EXPECT_EQ(s.settings.gameLevel, 0) << "the file's settings are not taken either";
+    EXPECT_EQ(s.gamePath, game) << "Save still goes to the game that was open";
+    EXPECT_EQ(ReadFile("damaged.chs"), text);
+}
+
 TEST_F(SceneTest, SaveIsDisabledUntilAGameHasAPath) {
     CScene& s = StartScene();
     EXPECT_FALSE(s.CanSaveGame());
