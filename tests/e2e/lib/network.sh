@@ -1,0 +1,38 @@
+# The network dialogs of the program, filled in as a player does.
+
+# A TCP port nobody listens on now.
+e2e_free_port() {
+    python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+}
+
+# e2e_fill_connect NICKNAME server|client ADDRESS PORT: fills in the open
+# "Connect" dialog and presses "Start!". Tab order: nickname, mode, address, port.
+e2e_fill_connect() {
+    local id
+    id=$(e2e_wait_dialog '^Connect$')
+    xdotool windowfocus --sync "$id"
+    sleep 0.2
+    xdotool key ctrl+a
+    xdotool type --delay 5 "$1"
+    xdotool key Tab
+    if [ "$2" = client ]; then xdotool key Down; else xdotool key Up; fi
+    xdotool key Tab ctrl+a
+    xdotool type --delay 5 "$3"
+    xdotool key Tab ctrl+a
+    xdotool type --delay 5 "$4"
+    xdotool key Return
+    e2e_wait "$E2E_TIMEOUT" "the Connect dialog to close" e2e_window_gone "$id"
+}
+
+# e2e_chat TEXT: types a line into the shown "Chess Chat" window and sends it.
+e2e_chat() {
+    local id
+    id=$(e2e_wait_dialog '^Chess Chat$')
+    xdotool windowraise "$id"
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    # The message line sits at the window's bottom, left of "&Send!".
+    xdotool mousemove --window "$id" 60 $((HEIGHT - 20)) click 1
+    sleep 0.2
+    xdotool type --delay 5 "$1"
+    xdotool key Return
+}
