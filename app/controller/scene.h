@@ -2,11 +2,11 @@
 
 #include "app/controller/clock.h"
 #include "app/controller/engine_binding.h"
-#include "board/move_list_arrows.h"
 #include "app/controller/scene_host.h"
 #include "app/controller/settings.h"
 #include "board/board.h"
 #include "board/board_services.h"
+#include "board/move_list_arrows.h"
 #include "board/move_table.h"
 #include "config/file_storage.h"
 #include "platform/sound.h"

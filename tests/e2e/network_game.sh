@@ -45,13 +45,7 @@ e2e_use server
 e2e_shot connected-server >/dev/null
 
 # same_list OTHER SUM: the other side's move list shows the same lines.
-same_list() {
-    local me=$E2E_CUR sum
-    e2e_use "$1"
-    sum=$(e2e_move_list_sum)
-    e2e_use "$me"
-    [ "$sum" = "$2" ]
-}
+same_list() { [ "$(e2e_on "$1" e2e_move_list_sum)" = "$2" ]; }
 
 e2e_use server
 e2e_move e2 e4
@@ -69,13 +63,7 @@ e2e_use server
 e2e_shot moves-server >/dev/null
 
 # chat_arrives SIDE BEFORE: the side's chat window changed.
-chat_arrives() {
-    local me=$E2E_CUR sum
-    e2e_use "$1"
-    sum=$(chat_sum)
-    e2e_use "$me"
-    [ "$sum" != "$2" ]
-}
+chat_arrives() { [ "$(e2e_on "$1" chat_sum)" != "$2" ]; }
 e2e_use client
 before=$(chat_sum)
 e2e_use server

@@ -75,6 +75,10 @@ e2e_use() {
     export DISPLAY=${E2E_DISPLAY[$1]}
 }
 
+# e2e_on NAME COMMAND...: runs COMMAND with NAME as the current instance,
+# leaving the current one as it was.
+e2e_on() { (e2e_use "$1" && shift && "$@"); }
+
 # e2e_launch NAME [DIR]: starts the program with DIR (default: a fresh copy of
 # the stage folder, so there is no settings file) as current directory.
 e2e_launch() {
