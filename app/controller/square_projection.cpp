@@ -1,4 +1,4 @@
-#include "app/shell/square_projection.h"
+#include "app/controller/square_projection.h"
 
 #include "app/controller/scene.h"
 #include "render/geometry/matrix.h"
