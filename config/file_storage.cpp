@@ -44,7 +44,7 @@ int CFileStorage::Load(const char* path) {
 }
 
 bool CFileStorage::WriteDocument(FILE* file) const {
-    bool ok = WriteIniText(file, banner_.View()) && WriteIniText(file, kIniLineEnd);
+    bool ok = WriteIniText(file, banner_.View()) && WriteIniText(file, "\n");
     for (const auto& partition : partitions_) ok = partition->WriteSection(file) && ok;
     return ok;
 }

@@ -112,6 +112,8 @@ void WriteDocuments() {
         Of("Music=0\r\n[settings]\r\nMatrix=1,2,3\r\nCamera Position=nan,inf,-0\r\n"
            "YAngle=1e39\r\nNickname=" +
            std::string(300, 'x') + "\r\n[Board]\r\nFigures=\r\n[Board] \r\n"));
+    // A value's own CR just before the line end once fused with it on saving.
+    Put("config_document", "value-ending-in-cr.ini", Of("[settings]\nNickname= \r\r\n"));
     Put("config_document", "mixed-ends.ini",
         Of("\xEF\xBB\xBF[Settings]\rGame Level=-2147483649\n\n[Settings]\r\nGame Level=2\r\n"
            "Timer = 1\r\n=\r\n[\r\n"));
