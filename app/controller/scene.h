@@ -65,8 +65,8 @@ public:
     // Once, with the rendering context current. Returns 1.
     int Create();
     // From the view's destruction: closes the connection, deletes the fonts,
-    // saves the settings. The destructor does the saving when this was not
-    // called.
+    // saves the settings unless the close request did. The destructor does
+    // the saving when this was not called.
     void Destroy();
 
     // --- game ---
@@ -135,7 +135,7 @@ public:
     // Flips one of the 0/1 switches of the settings and redraws.
     void ToggleSetting(int sSettings::*field);
     // The close request of the main window: refused (with a message) while
-    // the engine thinks.
+    // the engine thinks; otherwise the settings are saved.
     bool RequestClose();
 
     // --- commands: enabled rules ---
@@ -188,11 +188,17 @@ private:
     // Player Color 1 as the Black command sets it up.
     void ApplyBlackSide();
     void StartOrStopMusic();
+    std::string SettingsPath() const;
+    // Saves the settings file at exit, once; `report` says when it fails.
+    void SaveSettingsOnce(bool report);
 
     CSceneHost& host;
     CEngineBinding engine;
     CFileStorage settingsDocument;
     CFileStorage gameDocument;
-    bool created = false;
+    // The settings file is written once, at exit, and never when it could
+    // not be read.
+    enum class SettingsSave { NotYet, Due, Done, Never };
+    SettingsSave settingsSave = SettingsSave::NotYet;
     bool destroyed = false;
 };
