@@ -136,9 +136,8 @@ void CTavlionView::StopMusic() {
 
 void CTavlionView::OnSizeChanged(QSize pixels) {
     if (!surface_->MakeCurrent() || pixels.width() <= 0 || pixels.height() <= 0) return;
-    renderer_.SetViewport(pixels.width(), pixels.height());
     scene_.SetViewSize(pixels.width(), pixels.height());
-    renderer_.InitGL();
+    renderer_.Resize(pixels.width(), pixels.height());
 }
 
 void CTavlionView::OnLeftButtonDown(QPoint pixel) {
