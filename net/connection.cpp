@@ -34,6 +34,11 @@ bool CopyToClipboard(const std::string& text) {
     return true;
 }
 
+std::string Capped(std::string text, size_t bytes) {
+    if (text.size() > bytes) text.resize(bytes);
+    return text;
+}
+
 // A dotted address as it stands, a host name resolved to its first IPv4
 // address.
 QHostAddress LocalAddress(const std::string& text) {
@@ -86,7 +91,7 @@ void CNetGame::Connect(QWidget* parent) {
 
 bool CNetGame::Start(const sConnectRequest& request) {
     if (scene_.networkGame) return false;
-    scene_.settings.nickname = request.nickname;
+    scene_.settings.nickname = Capped(request.nickname, kMaxNicknameBytes);
     scene_.isServer = request.server ? 1 : 0;
     DropConnection();
     bool started = false;
@@ -106,8 +111,6 @@ bool CNetGame::Start(const sConnectRequest& request) {
 }
 
 bool CNetGame::Listen(const sConnectRequest& request) {
-    if (!CopyToClipboard(request.address)) return false;
-    platform::ShowMessageBox(kAddressCopied);
     listener_ = new QTcpServer(this);
     listener_->setListenBacklogSize(kListenBacklog);
     connect(listener_, &QTcpServer::newConnection, this, &CNetGame::OnIncoming);
@@ -118,7 +121,13 @@ bool CNetGame::Listen(const sConnectRequest& request) {
         Discard(listener_);
         return false;
     }
+    // The address is passed on only once an opponent can reach it there.
+    if (!CopyToClipboard(request.address)) {
+        Discard(listener_);
+        return false;
+    }
     scene_.settings.currentMove = scene_.settings.playerColor;
+    platform::ShowMessageBox(kAddressCopied);
     return true;
 }
 
@@ -175,7 +184,7 @@ void CNetGame::OnIncoming() {
         socket->setParent(this);
         Attach(socket);
         peerConnected_ = true;
-        Send(CPkg::Text(PKG_HELLO, std::string(scene_.settings.nickname.View()) + kGreeting));
+        Send(CPkg::Text(PKG_HELLO, OwnNickname() + kGreeting));
     }
 }
 
@@ -228,7 +237,7 @@ void CNetGame::Handle(const CPkg& pkg) {
             scene_.networkGame = 1;
             Send(CPkg::Text(PKG_COLOR, scene_.settings.playerColor == kBlack ? "BLACK" : "WHITE"));
         } else {
-            Send(CPkg::Text(PKG_HELLO, std::string(scene_.settings.nickname.View()) + kGreeting));
+            Send(CPkg::Text(PKG_HELLO, OwnNickname() + kGreeting));
             scene_.networkGame = 1;
             chat_->ShowLine(pkg.text);
         }
@@ -273,10 +282,15 @@ bool CNetGame::Send(const CPkg& pkg) {
 }
 
 bool CNetGame::SendChat(const std::string& message) {
-    const std::string line = std::string(scene_.settings.nickname.View()) + " : " + message;
+    const std::string line = OwnNickname() + " : " + Capped(message, kMaxChatMessageBytes);
     if (!Send(CPkg::Text(PKG_CHAT, line))) return false;
     chat_->AppendLine(line);
     return true;
+}
+
+std::string CNetGame::OwnNickname() const {
+    // A settings file may hold a longer name than the Connect dialog takes.
+    return Capped(std::string(scene_.settings.nickname.View()), kMaxNicknameBytes);
 }
 
 void CNetGame::SendMove(int fromX, int fromY, int toX, int toY, const sRuleState& rules) {

@@ -94,6 +94,8 @@ private:
     void Handle(const CPkg& pkg);
     bool Send(const CPkg& pkg);
     bool SendChat(const std::string& message);
+    // The nickname as it is sent: never longer than kMaxNicknameBytes.
+    std::string OwnNickname() const;
     // Back to idle: no sockets, no network game, nothing awaited.
     void DropConnection();
     // Drops the connection over bad input from the peer and says why.
