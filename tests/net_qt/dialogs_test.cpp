@@ -106,7 +106,7 @@ TEST_F(ConnectDialogTest, TheConnectCommandListensAndCopiesTheAddress) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "127.0.0.1");
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{CNetGame::kAddressCopied});
     EXPECT_EQ(server->scene.settings.currentMove, 1);
-    EXPECT_EQ(server->scene.isServer, 1);
+    EXPECT_TRUE(server->net->IsServer());
 
     // Connected, the command does nothing.
     server->scene.networkGame = 1;

@@ -28,8 +28,8 @@ TEST_F(NetTest, GreetingsAndColourSetUpTheGame) {
     EXPECT_TRUE(client->net->Chat().isVisible());
     EXPECT_EQ(client->scene.settings.playerColor, 1); // the listening side plays White
     EXPECT_EQ(client->scene.settings.currentMove, 1);
-    EXPECT_EQ(server->scene.isServer, 1);
-    EXPECT_EQ(client->scene.isServer, 0);
+    EXPECT_TRUE(server->net->IsServer());
+    EXPECT_FALSE(client->net->IsServer());
     EXPECT_EQ(client->scene.settings.nickname, "Bob");
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{CNetGame::kAddressCopied});
 }
