@@ -9,6 +9,7 @@
 #include "board/move_list_arrows.h"
 #include "board/move_table.h"
 #include "config/file_storage.h"
+#include "net/net_game_host.h"
 #include "platform/sound.h"
 #include "render/geometry/point3d.h"
 
@@ -51,6 +52,28 @@ class CScene final {
         void AnimateMove(CFigure* figure, CFigure* captured, int toX, int toY) override;
         void ShowCursor(bool shown) override;
         void Pause(int milliseconds) override;
+
+    private:
+        CScene& scene;
+    };
+
+    // What the network connection asks and reports; a member for the same
+    // reason.
+    class CNetSide final : public CNetGameHost {
+    public:
+        explicit CNetSide(CScene& scene) : scene(scene) {}
+        std::string Nickname() const override;
+        int PlayerColor() const override;
+        const CBoard& Board() const override;
+        bool IsNetworkGame() const override;
+        void SetNickname(const std::string& nickname) override;
+        void OnListening() override;
+        void OnNetworkGameBegun() override;
+        void OnConnectionClosed() override;
+        void Redraw() override;
+        void OnPeerColour(const std::string& text) override;
+        void OnPeerMove(int fromX, int fromY, int toX, int toY, const sRuleState& rights) override;
+        void OnPeerNewGame() override;
 
     private:
         CScene& scene;
@@ -154,10 +177,13 @@ public:
 
 private:
     CServices services{*this};
+    CNetSide netSide{*this};
 
 public:
     // What the board asks of its controller, for the code that draws it.
     CBoardServices& BoardServices() { return services; }
+    // The game as the network connection sees it.
+    CNetGameHost& NetHost() { return netSide; }
     // --- state (read by the window and the drawing) ---
     sSettings settings;
     CMoveTable moveTable;
@@ -169,7 +195,6 @@ public:
     std::string gamePath;
     sClock whiteClock, blackClock;
     int networkGame = 0;
-    int isServer = 1;
     int waitingForPeer = 0;
 
     int viewWidth = 800, viewHeight = 600;

@@ -73,7 +73,7 @@ bool CTavlionView::Create() {
     music_ = new CMusicDlg(window());
 #endif
     if (scene_.Create() != 1) return false;
-    net_ = std::make_unique<CNetGame>(scene_, window());
+    net_ = std::make_unique<CNetGame>(scene_.NetHost(), window());
     connect(net_.get(), &CNetGame::StateChanged, this, &CTavlionView::StateChanged);
     created_ = true;
     InitGL();
