@@ -40,8 +40,7 @@ std::string Pgn(const testing::RandomGame& game, int number) {
     out.header.black = ComputerPlayerName(number % 3);
     out.header.date = PgnDate(2024, 1 + number % 12, 1 + number % 28);
     out.header.result = ResultOf(game.positions.back());
-    for (size_t i = 0; i < game.moves.size(); ++i)
-        out.san.push_back(ToSan(game.positions[i], game.moves[i]));
+    out.san = SanOfMoves(game.start, game.moves);
     return WritePgn(out);
 }
 

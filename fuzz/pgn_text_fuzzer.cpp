@@ -5,7 +5,6 @@
 #include "notation/board_history.h"
 #include "notation/pgn_reader.h"
 #include "notation/pgn_writer.h"
-#include "notation/play.h"
 #include "notation/san.h"
 
 #include <string>
@@ -20,11 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         notation::PgnExport out;
         out.start = game.start;
         out.header.white = games[i].Tag("White");
-        notation::Position p = game.start;
-        for (const notation::Move m : game.moves) {
-            out.san.push_back(notation::ToSan(p, m));
-            p = notation::Play(p, m);
-        }
+        out.san = notation::SanOfMoves(game.start, game.moves);
         const std::string written = notation::WritePgn(out);
         const std::vector<notation::PgnGameEntry> again = notation::ListPgnGames(written);
         if (again.size() != 1) fuzz::Fail("a written game does not list as one game");

@@ -1,6 +1,7 @@
+#include "notation/board_history.h"
+
 #include <array>
 
-#include "notation/board_history.h"
 #include "notation/move_generator.h"
 #include "notation/move_numbers.h"
 #include "notation/play.h"

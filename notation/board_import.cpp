@@ -1,8 +1,9 @@
-#include "notation/board_bridge.h"
 #include "notation/board_history.h"
-#include "notation/play.h"
 
 #include <algorithm>
+
+#include "notation/board_bridge.h"
+#include "notation/play.h"
 
 namespace notation {
 

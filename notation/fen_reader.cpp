@@ -1,10 +1,11 @@
+#include "notation/fen.h"
+
 #include <algorithm>
 #include <charconv>
 #include <optional>
 #include <vector>
 
 #include "notation/en_passant.h"
-#include "notation/fen.h"
 #include "notation/pieces.h"
 
 namespace notation {

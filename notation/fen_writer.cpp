@@ -1,4 +1,5 @@
 #include "notation/fen.h"
+
 #include "notation/pieces.h"
 
 namespace notation {

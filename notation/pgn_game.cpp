@@ -1,10 +1,12 @@
+#include "notation/pgn_reader.h"
+
+#include <algorithm>
+
 #include "notation/fen.h"
 #include "notation/move_generator.h"
 #include "notation/pgn_lexer.h"
-#include "notation/pgn_reader.h"
 #include "notation/play.h"
 #include "notation/san.h"
-#include <algorithm>
 
 namespace notation {
 

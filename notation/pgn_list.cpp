@@ -1,9 +1,17 @@
-#include "notation/fen.h"
-#include "notation/pgn_lexer.h"
 #include "notation/pgn_reader.h"
+
 #include <algorithm>
 
+#include "notation/pgn_lexer.h"
+
 namespace notation {
+
+namespace {
+
+// More than any real game has, so that a flood of tags cannot fill the memory.
+constexpr size_t kMaxTags = 64;
+
+} // namespace
 
 std::string PgnGameEntry::Tag(std::string_view name) const {
     for (const PgnTag& tag : tags)
@@ -26,7 +34,8 @@ std::string PgnGameEntry::Name(int index) const {
     return name;
 }
 
-// A game ends at its result, or where the tags of the next one begin.
+// A game ends at its result, or where the tags of the next one begin. A
+// result with neither tags nor moves before it is no game.
 std::vector<PgnGameEntry> ListPgnGames(std::string_view text) {
     std::vector<PgnGameEntry> games;
     PgnLexer lexer(text);
@@ -34,7 +43,7 @@ std::vector<PgnGameEntry> ListPgnGames(std::string_view text) {
     bool open = false, inMoves = false;
     int depth = 0;
     const auto close = [&](size_t end) {
-        if (open) {
+        if (open && (game.plyCount > 0 || !game.tags.empty())) {
             game.end = end;
             games.push_back(std::move(game));
         }
@@ -48,7 +57,8 @@ std::vector<PgnGameEntry> ListPgnGames(std::string_view text) {
         open = true;
         switch (t.kind) {
         case PgnToken::kTag:
-            game.tags.push_back({std::string(t.text), std::move(t.value)});
+            if (!t.text.empty() && game.tags.size() < kMaxTags)
+                game.tags.push_back({std::string(t.text), std::move(t.value)});
             break;
         case PgnToken::kOpenVariation:
             ++depth;

@@ -1,8 +1,9 @@
+#include "notation/fen.h"
+
 #include <algorithm>
 #include <array>
 
 #include "notation/attacks.h"
-#include "notation/fen.h"
 
 namespace notation {
 

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "notation/move.h"
 #include "notation/position.h"
@@ -14,6 +15,9 @@ namespace notation {
 // standard rules refuse is still "O-O".
 std::string ToSan(const Position& position, Move move, const MoveList& legal);
 std::string ToSan(const Position& position, Move move);
+
+// The SAN of each move of a game from `start`.
+std::vector<std::string> SanOfMoves(const Position& start, const std::vector<Move>& moves);
 
 enum class SanError {
     kNone,

@@ -1,9 +1,10 @@
+#include "notation/san.h"
+
 #include <optional>
 
 #include "notation/move_generator.h"
 #include "notation/pieces.h"
 #include "notation/play.h"
-#include "notation/san.h"
 
 namespace notation {
 

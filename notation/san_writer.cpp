@@ -1,8 +1,9 @@
+#include "notation/san.h"
+
 #include "notation/attacks.h"
 #include "notation/move_generator.h"
 #include "notation/pieces.h"
 #include "notation/play.h"
-#include "notation/san.h"
 
 namespace notation {
 
@@ -53,6 +54,17 @@ std::string ToSan(const Position& p, Move m, const MoveList& legal) {
 
 std::string ToSan(const Position& p, Move m) {
     return ToSan(p, m, LegalMoves(p));
+}
+
+std::vector<std::string> SanOfMoves(const Position& start, const std::vector<Move>& moves) {
+    std::vector<std::string> san;
+    san.reserve(moves.size());
+    Position p = start;
+    for (const Move m : moves) {
+        san.push_back(ToSan(p, m));
+        p = Play(p, m);
+    }
+    return san;
 }
 
 } // namespace notation

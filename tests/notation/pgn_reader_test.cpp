@@ -70,9 +70,20 @@ TEST(PgnList, ListsGamesWithTheirTagsAndMoveCounts) {
 TEST(PgnList, FindsNoGameInTextWithoutOne) {
     EXPECT_TRUE(ListPgnGames("").empty());
     EXPECT_TRUE(ListPgnGames("  {just a comment}\n; and a remark\n% and an escape\n").empty());
+    EXPECT_TRUE(ListPgnGames("* * 1. * [] *").empty());
     const std::vector<PgnGameEntry> bare = ListPgnGames("1. e4 e5 *");
     ASSERT_EQ(bare.size(), 1u);
     EXPECT_EQ(bare[0].Name(0), "Game 1");
+}
+
+TEST(PgnList, KeepsAFloodOfTagsWithinBounds) {
+    std::string text;
+    for (int i = 0; i < 1000; ++i) text += "[Tag" + std::to_string(i) + " \"x\"]\n";
+    const std::vector<PgnGameEntry> games = ListPgnGames(text + "[White \"late\"]\n1. e4 *");
+    ASSERT_EQ(games.size(), 1u);
+    EXPECT_EQ(games[0].tags.size(), 64u);
+    EXPECT_EQ(games[0].Tag("Tag0"), "x");
+    EXPECT_EQ(games[0].plyCount, 1);
 }
 
 TEST(PgnGame, ReadsTheMainLineAndPassesOverTheRest) {

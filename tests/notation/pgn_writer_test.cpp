@@ -15,13 +15,6 @@
 namespace notation {
 namespace {
 
-std::vector<std::string> SanOf(const testing::RandomGame& game) {
-    std::vector<std::string> san;
-    for (size_t i = 0; i < game.moves.size(); ++i)
-        san.push_back(ToSan(game.positions[i], game.moves[i]));
-    return san;
-}
-
 TEST(PgnWriter, WritesTheSevenTagRosterAndTheMoves) {
     PgnExport game;
     game.header.date = PgnDate(2024, 5, 17);
@@ -73,7 +66,7 @@ TEST(PgnWriter, WrapsBelowEightyColumnsAndReadsBackTheSameGames) {
     for (uint32_t seed = 1; seed <= 20; ++seed) {
         const testing::RandomGame played = testing::PlayRandomGame(seed, 300);
         PgnExport game;
-        game.san = SanOf(played);
+        game.san = SanOfMoves(played.start, played.moves);
         game.header.result = ResultOf(played.positions.back());
         const std::string text = WritePgn(game);
         std::istringstream lines(text);

@@ -154,8 +154,9 @@ std::string ExportAll(const std::vector<RandomGame>& games) {
         out.header.black = ComputerPlayerName(int(i % 3));
         out.header.date = PgnDate(2024, 1 + int(i % 12), 1 + int(i % 28));
         out.header.result = ResultOf(games[i].positions.back());
-        for (size_t k = 0; k < games[i].moves.size(); ++k)
-            out.san.push_back(ToSan(games[i].positions[k], games[i].moves[k]));
+        out.san = SanOfMoves(games[i].start, games[i].moves);
+        if (i % 5 == 0)
+            out.comment = "Move 12 of White, O-O, is not legal {under} the standard rules";
         text += WritePgn(out);
     }
     return text;
