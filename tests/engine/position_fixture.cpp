@@ -1,6 +1,7 @@
 #include "position_fixture.h"
 
 #include "engine/attacks.h"
+#include "engine/figure_list.h"
 #include "engine/move_generator.h"
 
 #include <cstdlib>

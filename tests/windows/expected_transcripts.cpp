@@ -102,7 +102,7 @@ std::string TonmarkSide() {
         keyboard->resize(kWidth, kHeight);
         return static_cast<MidiWindow>(keyboard);
     };
-    host.deleteKeyboard = [](MidiWindow w) { delete static_cast<QWidget*>(w); };
+    host.deleteWindow = [](MidiWindow w) { delete static_cast<QWidget*>(w); };
     host.otherWindow = [] { return static_cast<MidiWindow>(new QWidget); };
     host.pixel = [](MidiWindow w, int x, int y) {
         const QColor c = static_cast<QWidget*>(w)->grab().toImage().pixelColor(x, y);

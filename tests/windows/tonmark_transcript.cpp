@@ -75,6 +75,7 @@ std::string NotAKeyboard(const TonmarkHost& host) {
     text += Line("SetMaper", c.SetMaper(other, &none));
     text += Line("MakeComparingWith", c.MakeComparingWith(other, other));
     text += Line("GetEstimateStatus", c.GetEstimateStatus(other, &estimate));
+    host.deleteWindow(other);
     return text;
 }
 
@@ -182,8 +183,8 @@ std::string TonmarkTranscript(const TonmarkHost& host) {
     text += Loading(host, keyboard);
     text += Playback(host, keyboard);
     text += Comparison(host, keyboard, pupil);
-    host.deleteKeyboard(pupil);
-    host.deleteKeyboard(keyboard);
+    host.deleteWindow(pupil);
+    host.deleteWindow(keyboard);
     return text + host.messageBoxes();
 }
 

@@ -34,9 +34,9 @@ struct TonmarkHost {
     TonmarkCalls calls;
     // A keyboard control of class "MIDI_KB", at least 440 by 40 pixels.
     std::function<MidiWindow()> newKeyboard;
-    std::function<void(MidiWindow)> deleteKeyboard;
     // A window of another class.
     std::function<MidiWindow()> otherWindow;
+    std::function<void(MidiWindow)> deleteWindow;
     // A client pixel of the keyboard as its window paints it now.
     std::function<midi::KeyColour(MidiWindow, int x, int y)> pixel;
     // Lets the host's messages flow for a while.

@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
 
     CreateDirectoryA(kReportFolder, nullptr);
     host.newKeyboard = [] { return NewWindow("MIDI_KB"); };
-    host.deleteKeyboard = [](MidiWindow w) { DestroyWindow(static_cast<HWND>(w)); };
+    host.deleteWindow = [](MidiWindow w) { DestroyWindow(static_cast<HWND>(w)); };
     host.otherWindow = [] { return NewWindow("STATIC"); };
     host.pixel = Pixel;
     host.wait = Wait;
