@@ -1,6 +1,7 @@
 #include "engine/search_common.h"
 
-#include <cstdlib>
+#include "platform/seeded_random.h"
+
 #include <ctime>
 
 namespace engine {
@@ -25,13 +26,8 @@ int32_t ChoiceNumber(int64_t second) {
     thread_local int64_t cachedSecond = -1;
     thread_local int32_t cachedValue = 0;
     if (second != cachedSecond) {
-        char stateBuffer[128] = {};
-        random_data state{};
-        initstate_r(static_cast<unsigned>(second), stateBuffer, sizeof stateBuffer, &state);
-        int32_t value = 0;
-        random_r(&state, &value);
+        cachedValue = platform::SeededRandom(static_cast<uint32_t>(second)).Next();
         cachedSecond = second;
-        cachedValue = value;
     }
     return cachedValue;
 }

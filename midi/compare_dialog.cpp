@@ -6,8 +6,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include <cstdio>
-
 namespace midi {
 namespace {
 
@@ -58,6 +56,10 @@ int CompareDialog::Run(ControlHandle source, ControlHandle pupil) {
     return dialog.exec() == QDialog::Accepted ? kOk : kCancel;
 }
 
+int RunCompareDialog(ControlHandle source, ControlHandle pupil) {
+    return CompareDialog::Run(source, pupil);
+}
+
 void CompareDialog::done(int result) {
     progressTimer_.stop();
     job_.Stop();
@@ -65,13 +67,9 @@ void CompareDialog::done(int result) {
 }
 
 void CompareDialog::ShowProgress() {
-    const int windowStart = job_.windowStart();
-    const int shift = job_.shift();
-    char text[64];
-    std::snprintf(text, sizeof text, "%d    %d  ", windowStart, shift);
-    report_->setText(text);
-    windowBar_->setValue(windowStart / 1000);
-    shiftBar_->setValue(shift + 100);
+    report_->setText(QString::fromStdString(job_.ProgressText()));
+    windowBar_->setValue(job_.windowStart() / 1000);
+    shiftBar_->setValue(job_.shift() + 100);
 }
 
 } // namespace midi

@@ -6,6 +6,7 @@
 #include "platform/message_box.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <mutex>
 
@@ -63,6 +64,12 @@ void CompareJob::Start() {
 void CompareJob::Stop() {
     progress_.stop = true;
     if (thread_.joinable()) thread_.join();
+}
+
+std::string CompareJob::ProgressText() const {
+    char text[64];
+    std::snprintf(text, sizeof text, "%d    %d  ", windowStart(), shift());
+    return text;
 }
 
 void CompareJob::Run() {

@@ -4,6 +4,7 @@
 #include "midi/control_registry.h"
 
 #include <atomic>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -31,6 +32,8 @@ public:
     int windowStart() const { return progress_.windowStart; }
     int shift() const { return progress_.shift; }
     int pupilLength() const { return pupilLength_; }
+    // The progress dialog's line: the window start and the shift under way.
+    std::string ProgressText() const;
     // Valid once finished.
     const std::vector<sWindowResult>& windows() const { return windows_; }
 
@@ -52,5 +55,9 @@ private:
 };
 
 inline constexpr char kOneTrackOnly[] = "this test work with one trek only";
+
+// Runs the window system's progress dialog modally over one comparison of the
+// two controls: 1 for OK, 2 for Cancel.
+int RunCompareDialog(ControlHandle source, ControlHandle pupil);
 
 } // namespace midi

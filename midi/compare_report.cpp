@@ -19,13 +19,13 @@ constexpr char kLineEnd[] = "\r\n";
 std::mutex pathMutex;
 std::string overridePath;
 
-std::string HomeFolder() {
 #ifndef _WIN32
+std::string HomeFolder() {
     if (const char* home = std::getenv("HOME"); home && *home) return home;
     if (const passwd* user = getpwuid(getuid()); user && user->pw_dir) return user->pw_dir;
-#endif
     return ".";
 }
+#endif
 
 template <typename... Args> void AppendLine(std::string& out, const char* format, Args... args) {
     char line[160];

@@ -1,6 +1,6 @@
 #include "midi/tonmark.h"
 
-#include "midi/compare_dialog.h"
+#include "midi/compare_job.h"
 #include "midi/midi_keyboard.h"
 #include "midi/play_state.h"
 
@@ -46,7 +46,7 @@ int MakeComparingWith(MidiWindow source, MidiWindow pupil) {
         std::lock_guard lock(midi::ComponentMutex());
         if (!midi::FindControl(source) || !midi::FindControl(pupil)) return -1;
     }
-    return midi::CompareDialog::Run(source, pupil);
+    return midi::RunCompareDialog(source, pupil);
 }
 
 int GetEstimateStatus(MidiWindow window, midi::sEstimate* estimate) {

@@ -1,19 +1,15 @@
 #include "platform/message_box.h"
 
-#include <cstdio>
+#include "platform/native_defaults.h"
+
 #include <mutex>
 #include <utility>
 
 namespace platform {
 namespace {
 
-int DefaultHandler(const std::string& text, const std::string& caption, int buttons) {
-    std::fprintf(stderr, "[%s] %s\n", caption.c_str(), text.c_str());
-    return buttons == kYesNo ? kIdNo : kIdOk;
-}
-
 std::mutex handlerMutex;
-MessageBoxHandler handler = DefaultHandler;
+MessageBoxHandler handler = native::ShowMessageBox;
 
 } // namespace
 
@@ -29,7 +25,7 @@ int ShowMessageBox(const std::string& text, const std::string& caption, int butt
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler next) {
     std::lock_guard lock(handlerMutex);
     MessageBoxHandler previous = std::move(handler);
-    handler = next ? std::move(next) : MessageBoxHandler(DefaultHandler);
+    handler = next ? std::move(next) : MessageBoxHandler(native::ShowMessageBox);
     return previous;
 }
 

@@ -13,7 +13,8 @@ using MessageBoxHandler =
     std::function<int(const std::string& text, const std::string& caption, int buttons)>;
 
 // Shows a modal message box and returns the answer. Until a host installs a
-// handler the text goes to stderr and the answer is "OK" (or "No").
+// handler, Windows shows the system's box; elsewhere the text goes to stderr
+// and the answer is "OK" (or "No").
 int ShowMessageBox(const std::string& text, const std::string& caption = "Tavlion",
                    int buttons = kOk);
 

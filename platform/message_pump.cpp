@@ -1,5 +1,7 @@
 #include "platform/message_pump.h"
 
+#include "platform/native_defaults.h"
+
 #include <mutex>
 #include <utility>
 
@@ -22,7 +24,7 @@ bool PumpMessages() {
         std::lock_guard lock(pumpMutex);
         pump = installedPump;
     }
-    return pump ? pump() : false;
+    return pump ? pump() : native::PumpMessages();
 }
 
 } // namespace platform

@@ -10,6 +10,7 @@ namespace platform {
 using MessagePump = std::function<bool()>;
 
 // Installs the host's pump and returns the one it replaces. Without a pump,
+// Windows dispatches one message of the thread's queue; elsewhere
 // PumpMessages does nothing and reports that nothing was dispatched.
 MessagePump SetMessagePump(MessagePump pump);
 

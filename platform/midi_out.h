@@ -6,9 +6,14 @@
 
 namespace platform {
 
-// A MIDI output handle as the host keeps it: 0 when closed. Handles are never
-// reused, so a closed one stays invalid and sending to it does nothing.
+// A MIDI output handle as the host keeps it: 0 when closed. On Windows it is
+// the system's HMIDIOUT. Elsewhere handles are never reused, so a closed one
+// stays invalid and sending to it does nothing.
+#ifdef _WIN32
+enum class MidiOutHandle : std::uintptr_t {};
+#else
 enum class MidiOutHandle : std::uint32_t {};
+#endif
 inline constexpr MidiOutHandle kNoMidiOut{};
 
 inline constexpr unsigned kMidiMapper = 0xFFFFFFFFu;
@@ -26,8 +31,11 @@ public:
 // Opens the device (only the MIDI mapper exists) and stores the new handle.
 int MidiOutOpen(MidiOutHandle* handle, unsigned deviceId);
 
+#ifndef _WIN32
 // Opens a handle on a device of the caller's own (a recorder, a file writer).
+// Windows has no such devices: its handles come from the system.
 int MidiOutOpenDevice(MidiOutHandle* handle, std::shared_ptr<MidiOutDevice> device);
+#endif
 
 // Safe from any thread, also against a concurrent close.
 int MidiOutShortMsg(MidiOutHandle handle, std::uint32_t message);

@@ -15,6 +15,7 @@ packages=(
   xvfb xauth xdotool imagemagick
   clang libclang-rt-14-dev
   stockfish pgn-extract
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64
   locales
 )
 
