@@ -5,19 +5,6 @@
 
 using namespace move_flow;
 
-// What a move attempt changed, so that a refusal can take all of it back.
-struct CBoard::sMoveAttempt {
-    sRuleState rights;
-    sLastMove lastMove;
-    CFigure* mover;
-    sSquare from;
-    int32_t type;
-    CFigure* rook = nullptr;
-    int32_t rookFromX = 0;
-    int victimIndex = -1; // list position of a captured figure
-    sState victim{};
-};
-
 void CBoard::ResetGame() {
     // The engine still reads and writes these figures until its call returns.
     if (thinking) return;
@@ -78,7 +65,7 @@ void CBoard::Select(CFigure* figure, sSquare square) {
 }
 
 CFigure* CBoard::EnPassantVictim(const CFigure& pawn, sSquare to) const {
-    const int32_t c = services_.CurrentMove();
+    const int32_t c = pawn.color;
     if (pawn.type != kPawn || (c != kWhite && c != kBlack) || to.x == pawn.x ||
         !rights[rule::EnPassantAllowed(c)] || to.x != rights[rule::EnPassantX(c)] ||
         to.y != rights[rule::EnPassantY(c)])
@@ -87,11 +74,13 @@ CFigure* CBoard::EnPassantVictim(const CFigure& pawn, sSquare to) const {
     return victim && victim->type == kPawn && victim->color != c ? victim : nullptr;
 }
 
-void CBoard::Promote(CFigure& pawn, int32_t toY) {
+// Only the player is asked for the figure; a tried move becomes a queen, which
+// changes nothing about the safety of its own king.
+void CBoard::Promote(CFigure& pawn, int32_t toY, bool ask) {
     rights[rule::kPromotion] = 0;
-    const int32_t lastRank = services_.CurrentMove() == kWhite ? 7 : 0;
+    const int32_t lastRank = pawn.color == kWhite ? 7 : 0;
     if (pawn.type != kPawn || toY != lastRank) return;
-    int32_t type = services_.ChoosePromotion();
+    int32_t type = ask ? services_.ChoosePromotion() : kQueen;
     if (type < kKnight || type > kQueen) type = kQueen;
     pawn.type = type;
     rights[rule::kPromotion] = 1;
@@ -100,16 +89,16 @@ void CBoard::Promote(CFigure& pawn, int32_t toY) {
 
 // The rook of a castling goes to the square the king passed over. Castling is
 // offered only with the own rook in the corner of the king's rank.
-CFigure* CBoard::CastleRook(CFigure& king, sSquare to) {
+CFigure* CBoard::CastleRook(CFigure& king, sSquare to, bool animate) {
     if (king.type != kKing || std::abs(king.x - to.x) != 2) return nullptr;
-    const int32_t c = services_.CurrentMove();
+    const int32_t c = king.color;
     const bool queenside = to.x < king.x;
     Right(queenside ? rule::RookAMoved(c) : rule::RookHMoved(c)) = 1;
     Right(rule::KingMoved(c)) = 1;
     CFigure* rook = FigureAt(queenside ? 0 : 7, king.y);
     if (!rook || rook->type != kRook || rook->color != king.color) return nullptr;
     const int32_t rookX = queenside ? to.x + 1 : to.x - 1;
-    if (services_.Animation()) {
+    if (animate && services_.Animation()) {
         king.x = to.x;
         king.y = to.y;
         services_.AnimateMove(rook, nullptr, rookX, to.y);
@@ -118,94 +107,142 @@ CFigure* CBoard::CastleRook(CFigure& king, sSquare to) {
     return rook;
 }
 
-void CBoard::TryMove(CFigure& m, CFigure* victim, sSquare to) {
-    const int32_t c = services_.CurrentMove();
-    sMoveAttempt attempt{rights, lastMoveBeforeSelection_, &m, {m.x, m.y}, m.type};
+// Puts a move on the board with all it changes: the rights, a capture (en
+// passant too), a castling rook and a promotion. A move the player makes asks
+// for the promotion figure and is animated; a tried one is not.
+CBoard::sMoveAttempt CBoard::PlaceMove(CFigure& m, CFigure* victim, sSquare to, bool byPlayer) {
+    const int32_t c = m.color;
+    sMoveAttempt attempt{rights, lastMove, &m, {m.x, m.y}, m.type, nullptr, 0, -1, nullptr};
     if (m.type == kRook && m.x == 7) Right(rule::RookHMoved(c)) = 1;
     if (m.type == kRook && m.x == 0) Right(rule::RookAMoved(c)) = 1;
-    UpdateEnPassant(&m, m.y, to.x, to.y);
+    UpdateEnPassant(c, &m, m.y, to.x, to.y);
     if (m.type == kKing) Right(rule::KingMoved(c)) = 1;
     if (!victim) victim = EnPassantVictim(m, to);
 
-    lastMove.toX = to.x;
-    lastMove.toY = to.y;
-    Promote(m, to.y);
-    if (services_.Animation()) services_.AnimateMove(&m, victim, to.x, to.y);
+    lastMove = {m.x, m.y, to.x, to.y};
+    Promote(m, to.y, byPlayer);
+    if (byPlayer && services_.Animation()) services_.AnimateMove(&m, victim, to.x, to.y);
     if (victim) {
         attempt.victimIndex = figures.IndexOf(victim);
-        attempt.victim = {victim->type, victim->color, victim->x, victim->y};
-        CaptureFigure(victim);
+        attempt.victim = TakeCaptured(victim);
     }
-    if (CFigure* rook = CastleRook(m, to)) {
+    if (CFigure* rook = CastleRook(m, to, byPlayer)) {
         attempt.rook = rook;
         attempt.rookFromX = to.x < attempt.from.x ? 0 : 7;
     }
     m.x = to.x;
     m.y = to.y;
+    return attempt;
+}
 
-    if (LeavesKingAttacked(StatusOf(c))) return TakeBack(attempt);
+void CBoard::TakeBack(sMoveAttempt& attempt) {
+    CFigure& m = *attempt.mover;
+    m.x = attempt.from.x;
+    m.y = attempt.from.y;
+    m.type = attempt.type;
+    if (attempt.rook) attempt.rook->x = attempt.rookFromX;
+    if (attempt.victim) {
+        // The entry the capture appended, not an equal one taken earlier.
+        CFigureList& captured = attempt.victim->color == kBlack ? capturedBlack : capturedWhite;
+        captured.RemoveAt(captured.Count() - 1);
+        // Back in its place: the engine's choices depend on the list's order.
+        figures.InsertAt(attempt.victimIndex, attempt.victim.release());
+    }
+    rights = attempt.rights;
+    lastMove = attempt.lastMove;
+}
+
+void CBoard::TryMove(CFigure& m, CFigure* victim, sSquare to) {
+    sMoveAttempt attempt = PlaceMove(m, victim, to, true);
+    attempt.lastMove = lastMoveBeforeSelection_;
+    if (KingAttacked(StatusOf(m.color))) {
+        platform::ShowMessageBox(kCheckRefused);
+        return TakeBack(attempt);
+    }
+    attempt.victim.reset();
     AddMove();
     services_.DrawFrame();
     services_.GameStarted() = 1;
     EndPlayerTurn();
 }
 
-void CBoard::TakeBack(const sMoveAttempt& attempt) {
-    platform::ShowMessageBox(kCheckRefused);
-    CFigure& m = *attempt.mover;
-    m.x = attempt.from.x;
-    m.y = attempt.from.y;
-    m.type = attempt.type;
-    if (attempt.rook) attempt.rook->x = attempt.rookFromX;
-    if (attempt.victimIndex >= 0) {
-        // The entry the capture appended, not an equal one taken earlier.
-        CFigureList& captured = attempt.victim.color == kBlack ? capturedBlack : capturedWhite;
-        captured.RemoveAt(captured.Count() - 1);
-        InsertFigure(attempt.victimIndex, attempt.victim);
+std::vector<sBoardMove> CBoard::AcceptedMoves(int32_t color, size_t limit) {
+    std::vector<sBoardMove> accepted;
+    // A side without its king has none to leave attacked, and the engine
+    // would report the missing king at every trial.
+    const bool hasKing = std::any_of(figures.begin(), figures.end(), [color](const CFigure* f) {
+        return f->type == kKing && f->color == color;
+    });
+    std::vector<sSquare> squares;
+    // A trial puts every figure back in its place, so the indices hold.
+    for (int i = 0; i < figures.Count() && accepted.size() < limit; ++i) {
+        CFigure& f = *figures[i];
+        if (f.color != color) continue;
+        TargetsOf(f, color, squares);
+        for (const sSquare to : squares) {
+            const sSquare from{f.x, f.y};
+            sMoveAttempt attempt = PlaceMove(f, FigureAt(to.x, to.y), to, false);
+            const bool stands = !hasKing || !KingAttacked(StatusOf(color));
+            TakeBack(attempt);
+            if (stands) accepted.push_back({from, to});
+            if (accepted.size() == limit) break;
+        }
     }
-    rights = attempt.rights;
-    lastMove = attempt.lastMove;
-    ClearSelection();
+    return accepted;
 }
 
-// The figure list has no insertion of its own; rebuilding it keeps every other
-// figure in its place in the order, which the engine's choices depend on.
-void CBoard::InsertFigure(int index, const sState& figure) {
-    CFigureList rebuilt;
-    for (int i = 0; i <= figures.Count(); ++i) {
-        if (i == index)
-            rebuilt.Append(new CFigure{figure.type, figure.color, figure.x, figure.y, 0});
-        if (const CFigure* f = figures[i]) rebuilt.Append(new CFigure(*f));
-    }
-    figures.Swap(rebuilt);
+// The engine's own test may call a side that has no move the board accepts
+// normal, or see a way out of a check that the board refuses; the board's
+// moves decide, the engine's status tells only whether the king is attacked.
+int32_t CBoard::StatusOfSideToMove(int32_t side) {
+    const bool attacked = KingAttacked(StatusOf(side));
+    if (!AcceptedMoves(side, 1).empty()) return attacked ? kStatusCheck : kStatusNormal;
+    return attacked ? kStatusMate : kStatusStalemate;
+}
+
+// The verdict when a move ended the game; otherwise plays the move's sound.
+const char* CBoard::JudgeMove(int32_t side) {
+    const int32_t status = StatusOfSideToMove(side);
+    if (const char* verdict = VerdictText(status)) return verdict;
+    services_.PlaySoundEffect(status == kStatusCheck ? kSoundCheck : kSoundMove);
+    return nullptr;
 }
 
 void CBoard::EndPlayerTurn() {
-    int& c = services_.CurrentMove();
-    const int32_t status = StatusOf(Opponent(c));
-    if (const char* verdict = VerdictText(status)) {
+    const int32_t next = Opponent(services_.CurrentMove());
+    const char* verdict = JudgeMove(next);
+    if (services_.PlayerMode() == 0) return verdict ? EndGame(verdict) : ComputerReply();
+    if (services_.NetworkGame())
         SendLastMove();
-        return EndGame(verdict);
-    }
-    services_.PlaySoundEffect(status == kStatusCheck ? kSoundCheck : kSoundMove);
-    if (services_.PlayerMode() == 0) return ComputerReply();
-    if (services_.NetworkGame()) {
-        SendLastMove();
-    } else {
-        c = Opponent(c);
-        if (c == kBlack)
-            services_.FaceBlack();
-        else
-            services_.FaceWhite();
-    }
+    else
+        HandOverTo(next); // at the end too, so the side to move is the one that lost
     services_.DrawFrame();
+    if (verdict) return EndGame(verdict);
     PushHistory();
 }
 
-void CBoard::EndGame(const char* verdict) {
+void CBoard::HandOverTo(int32_t side) {
+    services_.CurrentMove() = side;
+    if (side == kBlack)
+        services_.FaceBlack();
+    else
+        services_.FaceWhite();
+}
+
+void CBoard::AnnounceEnd(const char* verdict) {
     services_.PlaySoundEffect(kSoundGameEnd);
     services_.GameStarted() = 0;
     platform::ShowMessageBox(verdict);
     gameOver = 1;
+}
+
+void CBoard::EndGame(const char* verdict) {
+    AnnounceEnd(verdict);
     PushHistory();
+}
+
+void CBoard::EndIfNoMoveLeft() {
+    if (gameOver || thinking) return;
+    if (const char* verdict = VerdictText(StatusOfSideToMove(services_.CurrentMove())))
+        AnnounceEnd(verdict);
 }
