@@ -4,35 +4,20 @@
 // where the engine's status test calls the position normal.
 namespace {
 
-class NoMoveLeft : public CFlowTest {
+class NoMoveLeft : public CScriptedFlowTest {
 protected:
-    void SetUp() override {
-        CFlowTest::SetUp();
-        services.computerMove = &sScript::Play;
-    }
-    void Reply(const char* from, const char* to) {
-        const sSquare f = Sq(from), t = Sq(to);
-        sScript::Get().moves.push_back({f.x, f.y, t.x, t.y});
-    }
-
     // White: Kh1, Ng2, Pa2. Black: Kh3, Ne2, Ba8, Pa4. Once the bishop stands
     // on d5 and the pawn on a3, White's only targets are those of the pinned
     // knight and of its king, and every one of them is refused.
     void PinnedKnight(int mode, int toMove) {
-        NewGame(mode, kWhite);
-        board.ClearFigures();
-        for (sState f : std::initializer_list<sState>{{kKing, kWhite, 7, 0},
-                                                      {kKnight, kWhite, 6, 1},
-                                                      {kPawn, kWhite, 0, 1},
-                                                      {kKing, kBlack, 7, 2},
-                                                      {kKnight, kBlack, 4, 1},
-                                                      {kBishop, kBlack, 0, 7},
-                                                      {kPawn, kBlack, 0, 3}})
-            board.AddFigure(f.type, f.color, f.x, f.y);
-        board.ClearHistory();
-        board.PushHistory();
-        services.currentMove = toMove;
-        services.gameStarted = 1;
+        Position({{kKing, kWhite, 7, 0},
+                  {kKnight, kWhite, 6, 1},
+                  {kPawn, kWhite, 0, 1},
+                  {kKing, kBlack, 7, 2},
+                  {kKnight, kBlack, 4, 1},
+                  {kBishop, kBlack, 0, 7},
+                  {kPawn, kBlack, 0, 3}},
+                 toMove, mode);
     }
 
     void ExpectOver(const char* verdict) {
@@ -68,16 +53,12 @@ TEST_F(NoMoveLeft, TwoPlayersMateTheStatusTestMisses) {
 
 TEST_F(NoMoveLeft, ThePlayersMoveLeavesTheEngineNoMove) {
     // The same pin with the colours and ranks exchanged: the engine plays Black.
-    NewGame(0, kWhite);
-    board.ClearFigures();
-    for (sState f : std::initializer_list<sState>{{kKing, kBlack, 7, 7},
-                                                  {kKnight, kBlack, 6, 6},
-                                                  {kKing, kWhite, 7, 5},
-                                                  {kKnight, kWhite, 4, 6},
-                                                  {kBishop, kWhite, 0, 0}})
-        board.AddFigure(f.type, f.color, f.x, f.y);
-    board.ClearHistory();
-    board.PushHistory();
+    Position({{kKing, kBlack, 7, 7},
+              {kKnight, kBlack, 6, 6},
+              {kKing, kWhite, 7, 5},
+              {kKnight, kWhite, 4, 6},
+              {kBishop, kWhite, 0, 0}},
+             kWhite, 0);
     Move("A1", "D4");
     ExpectOver("StaleMate!");
     EXPECT_EQ(sScript::Get().calls, 0) << "the engine is not asked for a move it does not have";

@@ -4,17 +4,11 @@
 // move comes next in the move list, and that side can move.
 namespace {
 
-class TakingBack : public CFlowTest {
+using sMoves = std::vector<std::pair<const char*, const char*>>;
+
+class TakingBack : public CScriptedFlowTest {
 protected:
-    void SetUp() override {
-        CFlowTest::SetUp();
-        services.computerMove = &sScript::Play;
-    }
-    void Reply(const char* from, const char* to) {
-        const sSquare f = Sq(from), t = Sq(to);
-        sScript::Get().moves.push_back({f.x, f.y, t.x, t.y});
-    }
-    void Play(std::initializer_list<std::pair<const char*, const char*>> moves) {
+    void Play(const sMoves& moves) {
         for (auto [from, to] : moves) Move(from, to);
     }
     // The colours of the figures that made the moves of the list, replayed
@@ -102,23 +96,6 @@ TEST_F(TakingBack, TheEnginesMateTakenBack) {
     Move("G2", "G3");
     EXPECT_EQ(MoverColours(), (std::vector<int>{0, 1, 0, 1}));
     EXPECT_EQ(board.gameOver, 0);
-
-    // Playing Black: the engine opened, and mates.
-    NewGame(0, kBlack);
-    Reply("E2", "E4");
-    board.ComputerMove();
-    Reply("D2", "D4");
-    Reply("D1", "H5");
-    Play({{"F7", "F6"}, {"G7", "G5"}});
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes.back(), "Mate!");
-    board.StepBack();
-    EXPECT_EQ(board.moveCount, 3);
-    EXPECT_EQ(services.currentMove, kBlack);
-    Reply("A2", "A3");
-    Move("G7", "G6");
-    EXPECT_EQ(MoveTexts(),
-              (std::vector<std::string>{"E2 - E4", "F7 - F6", "D2 - D4", "G7 - G6", "A2 - A3"}));
 }
 
 TEST_F(TakingBack, ThePlayersMateTakenBack) {
@@ -146,21 +123,46 @@ TEST_F(TakingBack, ThePlayersMateTakenBack) {
     Move("H5", "E5");
     EXPECT_EQ(MoverColours(), (std::vector<int>{0, 1, 0, 1, 0, 1, 0, 1}));
     EXPECT_EQ(MoveTexts()[5], "G8 - F6");
+}
 
-    // Playing Black against an engine that opened.
-    NewGame(0, kBlack);
-    Reply("F2", "F3");
-    board.ComputerMove();
-    Reply("G2", "G4");
-    Play({{"E7", "E5"}, {"D8", "H4"}});
-    ASSERT_EQ(boxes.back(), "Mate!");
-    board.StepBack();
-    EXPECT_EQ(board.moveCount, 3);
-    EXPECT_EQ(services.currentMove, kBlack);
-    Reply("A2", "A3");
-    Move("D8", "G5");
-    EXPECT_EQ(MoveTexts(),
-              (std::vector<std::string>{"F2 - F3", "E7 - E5", "G2 - G4", "D8 - G5", "A2 - A3"}));
+TEST_F(TakingBack, PlayingBlackEitherMateTakenBack) {
+    // The engine opens, so record 0 holds its first move; after Undo the
+    // player, whom the clicks used to wait for Start Game, moves again.
+    struct sGame {
+        const char* what;
+        sMoves engine; // the opening, then the replies
+        sMoves player;
+        std::pair<const char*, const char*> instead;
+        std::vector<std::string> list; // after `instead` and the reply A2 - A3
+    };
+    const sGame games[] = {
+        {"the engine mates",
+         {{"E2", "E4"}, {"D2", "D4"}, {"D1", "H5"}},
+         {{"F7", "F6"}, {"G7", "G5"}},
+         {"G7", "G6"},
+         {"E2 - E4", "F7 - F6", "D2 - D4", "G7 - G6", "A2 - A3"}},
+        {"the player mates",
+         {{"F2", "F3"}, {"G2", "G4"}},
+         {{"E7", "E5"}, {"D8", "H4"}},
+         {"D8", "G5"},
+         {"F2 - F3", "E7 - E5", "G2 - G4", "D8 - G5", "A2 - A3"}},
+    };
+    for (const sGame& game : games) {
+        SCOPED_TRACE(game.what);
+        boxes.clear();
+        NewGame(0, kBlack);
+        for (auto [from, to] : game.engine) Reply(from, to);
+        board.ComputerMove();
+        Play(game.player);
+        ASSERT_EQ(boxes, std::vector<std::string>{"Mate!"});
+        board.StepBack();
+        EXPECT_EQ(board.moveCount, 3);
+        EXPECT_EQ(services.currentMove, kBlack);
+        EXPECT_EQ(services.gameStarted, 1);
+        Reply("A2", "A3");
+        Move(game.instead.first, game.instead.second);
+        EXPECT_EQ(MoveTexts(), game.list);
+    }
 }
 
 TEST_F(TakingBack, ANetworkGameKeepsNothingToTakeBack) {
