@@ -16,6 +16,13 @@
 
 using CHistory = COwnerList<sBoardState>;
 
+// A move as a click makes it: from one square to another.
+struct sBoardMove {
+    sSquare from;
+    sSquare to;
+    bool operator==(const sBoardMove&) const = default;
+};
+
 // The position of the game, how its figures move, and its history.
 class CBoard : public CIniObject {
 public:
@@ -105,6 +112,8 @@ private:
     // What a move changed, so that it can be taken back without a trace. A
     // captured figure stays out of the list, owned here, until then.
     struct sMoveAttempt {
+        sMoveAttempt(const sRuleState& r, const sLastMove& last, CFigure& m)
+            : rights(r), lastMove(last), mover(&m), from{m.x, m.y}, type(m.type) {}
         sRuleState rights;
         sLastMove lastMove;
         CFigure* mover;

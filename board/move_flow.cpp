@@ -69,7 +69,7 @@ void CBoard::TryMove(CFigure& m, CFigure* victim, sSquare to) {
         platform::ShowMessageBox(kCheckRefused);
         return TakeBack(attempt);
     }
-    attempt.victim.reset();
+    attempt.victim.reset(); // the capture stands
     AddMove();
     services_.DrawFrame();
     services_.GameStarted() = 1;
@@ -100,7 +100,7 @@ void CBoard::EndPlayerTurn() {
     if (services_.NetworkGame())
         SendLastMove();
     else
-        HandOverTo(next); // at the end too, so the side to move is the one that lost
+        HandOverTo(next); // at the end too: the side to move is the one left without a move
     services_.DrawFrame();
     if (verdict) return EndGame(verdict);
     PushHistory();

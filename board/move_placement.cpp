@@ -54,7 +54,7 @@ CFigure* CBoard::CastleRook(CFigure& king, sSquare to, bool animate) {
 // for the promotion figure and is animated; a tried one is not.
 CBoard::sMoveAttempt CBoard::PlaceMove(CFigure& m, CFigure* victim, sSquare to, bool byPlayer) {
     const int32_t c = m.color;
-    sMoveAttempt attempt{rights, lastMove, &m, {m.x, m.y}, m.type, nullptr, 0, -1, nullptr};
+    sMoveAttempt attempt(rights, lastMove, m);
     if (m.type == kRook && m.x == 7) Right(rule::RookHMoved(c)) = 1;
     if (m.type == kRook && m.x == 0) Right(rule::RookAMoved(c)) = 1;
     UpdateEnPassant(c, &m, m.y, to.x, to.y);

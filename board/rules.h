@@ -24,13 +24,6 @@ struct sSquare {
     bool operator==(const sSquare&) const = default;
 };
 
-// A move as a click makes it: from one square to another.
-struct sBoardMove {
-    sSquare from;
-    sSquare to;
-    bool operator==(const sBoardMove&) const = default;
-};
-
 // From and to square of the last move; -1 everywhere when there is none.
 struct sLastMove {
     int32_t fromX = -1;
