@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     scene.settings.animation = 0;
     scene.settings.soundEffects = 0;
     scene.SetViewSize(kWidth, kHeight);
-    picture.Renderer().SetViewport(kWidth, kHeight);
+    picture.Renderer().Resize(kWidth, kHeight);
     scene.ResetCamera();
     host.ReloadSky(scene.settings.skyNumber);
     host.InitGL();

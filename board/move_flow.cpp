@@ -9,7 +9,7 @@ void CBoard::ResetGame() {
     ClearHistory();
     lastMove = {};
     gameOver = 0;
-    for (int word : {0, 1, 2, 3, 8, 9, 10, 11}) rights[word] = 0;
+    for (int word : rule::kNewGameWords) rights[word] = 0;
     SetupFigures();
     // When the computer opens, its first move shares record 0 with the position.
     if (services_.PlayerMode() != 0 || services_.PlayerColor() != 1) PushHistory();

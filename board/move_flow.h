@@ -3,7 +3,9 @@
 #include <string>
 
 #include "engine/engine_api.h"
+#include "platform/library.h"
 #include "platform/message_box.h"
+#include "platform/paths.h"
 
 // What the turn flow tells the player, and the effects it plays.
 namespace move_flow {
@@ -23,10 +25,14 @@ constexpr bool KingAttacked(int32_t status) {
     return status == kStatusCheck || status == kStatusMate;
 }
 
+// Names the file as this system calls it, and the program's folder, where
+// the loader looks for it.
 inline void ReportMissingEngine() {
-    platform::ShowMessageBox(std::string("The chess engine \"") + kEngineLibraryName +
-                             "\" could not be loaded, so no move can be made. Put \"" +
-                             kEngineLibraryName + "\" beside the program and start it again.");
+    const std::string file = platform::NativeLibraryName(kEngineLibraryName);
+    platform::ShowMessageBox("The chess engine \"" + file +
+                             "\" could not be loaded, so no move can be made. Put \"" + file +
+                             "\" into the program's folder \"" + platform::ExecutableDirectory() +
+                             "\" and start it again.");
 }
 
 } // namespace move_flow

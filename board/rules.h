@@ -1,10 +1,12 @@
 #pragma once
 
+#include "engine/rule_words.h"
+
 #include <cstdint>
 #include <string>
 
-// The vocabulary of the board: figure types, colours, squares and the words
-// of the rights block.
+// The vocabulary of the board: figure types, colours and squares; the words
+// of the rights block come from the header the engine shares.
 
 enum FigureType : int32_t { kPawn = 1, kKnight = 2, kBishop = 3, kRook = 4, kQueen = 5, kKing = 6 };
 
@@ -39,29 +41,3 @@ constexpr bool IsOnBoard(int32_t x, int32_t y) {
 
 // "A1" ... "H8".
 std::string SquareName(int32_t x, int32_t y);
-
-// Indices into sRuleState, as the board reads them.
-namespace rule {
-constexpr int KingMoved(int32_t c) {
-    return c;
-}
-constexpr int EnPassantAllowed(int32_t c) {
-    return 2 + c;
-}
-constexpr int EnPassantX(int32_t c) {
-    return 4 + 2 * c;
-}
-constexpr int EnPassantY(int32_t c) {
-    return 5 + 2 * c;
-}
-constexpr int RookHMoved(int32_t c) {
-    return 8 + 2 * c;
-}
-constexpr int RookAMoved(int32_t c) {
-    return 9 + 2 * c;
-}
-inline constexpr int kPromotion = 12;
-inline constexpr int kPromotedType = 13;
-inline constexpr int kStoredWords = 12; // words kept in a game file
-inline constexpr int kWords = 14;
-} // namespace rule

@@ -1,5 +1,6 @@
 #include "config/file_storage.h"
 
+#include "config/file_reader.h"
 #include "config/ini_text.h"
 #include "config/str_list.h"
 
@@ -28,23 +29,39 @@ CIniPartition* CFileStorage::FindHeader(CStrList& lines, int index) const {
 }
 
 int CFileStorage::Load(const char* path) {
+    return Read(path) == LoadOutcome::Loaded ? 1 : 0;
+}
+
+LoadOutcome CFileStorage::Read(const char* path) {
     SetFileName(path);
+    std::string bytes;
+    switch (ReadFileBytes(fileName_.c_str(), bytes)) {
+    case FileRead::Missing:
+        return LoadOutcome::Missing;
+    case FileRead::Failed:
+        return LoadOutcome::Unreadable;
+    case FileRead::Read:
+        break;
+    }
     CStrList lines;
-    if (!lines.LoadFromFile(fileName_.c_str())) return 0;
+    if (!lines.LoadFromText(bytes)) return LoadOutcome::NoLines;
     const int count = lines.GetCount();
     for (int i = 0; i < count; ++i) lines.GetAt(i).TrimRight(" \t");
+    // A section may come again; its keys are looked at over the whole file.
+    CIniAssignments assignments;
     for (int i = 0; i < count;) {
         CIniPartition* partition = FindHeader(lines, i++);
         if (!partition) continue;
         const int first = i;
         while (i < count && lines.GetAt(i)[0] != '[') ++i;
-        partition->ReadLines(lines, first, i);
+        partition->CollectLines(lines, first, i, assignments);
     }
-    return 1;
+    assignments.Apply(lines);
+    return LoadOutcome::Loaded;
 }
 
 bool CFileStorage::WriteDocument(FILE* file) const {
-    bool ok = WriteIniText(file, banner_.View()) && WriteIniText(file, kIniLineEnd);
+    bool ok = WriteIniText(file, banner_.View()) && WriteIniText(file, "\n");
     for (const auto& partition : partitions_) ok = partition->WriteSection(file) && ok;
     return ok;
 }

@@ -7,6 +7,15 @@
 #include <memory>
 #include <vector>
 
+// How a load went. Only a document that is there but cannot be read holds
+// something a later save would destroy.
+enum class LoadOutcome {
+    Loaded,
+    Missing,    // no file of that name
+    Unreadable, // there, but could not be read
+    NoLines,    // read, but empty or without a line end
+};
+
 // An INI document bound to the caller's variables. The caller declares every
 // section and key it knows; Load sets the bound variables from a file and
 // Save writes the whole document afresh from their current values, so
@@ -29,6 +38,8 @@ public:
     // 0 when it could not be opened, was empty or held no line end, and then
     // no variable changed.
     int Load(const char* path = nullptr);
+    // Load that tells why nothing was loaded.
+    LoadOutcome Read(const char* path = nullptr);
     // A non-null path becomes the file name first. 1 when the whole document
     // reached the disk; 0 otherwise, and then the old file is untouched.
     int Save(const char* path = nullptr);

@@ -28,19 +28,21 @@ CIniItem* CIniPartition::Find(std::string_view key) const {
     return nullptr;
 }
 
-int CIniPartition::ReadLines(CStrList& lines, int first, int end) {
+void CIniPartition::CollectLines(CStrList& lines, int first, int end,
+                                 CIniAssignments& assignments) const {
     for (int index = first; index < end; ++index) {
         const std::string_view line = lines.GetAt(index).View();
         const size_t equals = line.find('=');
         const bool split = equals != std::string_view::npos;
-        CIniItem* item = Find(split ? line.substr(0, equals) : line);
-        if (!item) continue;
-        // One value the item cannot take must not stop the others.
-        try {
-            item->ReadValue(lines, index, split ? static_cast<int>(equals) + 1 : 0);
-        } catch (...) {
-        }
+        if (CIniItem* item = Find(split ? line.substr(0, equals) : line))
+            assignments.Assign(item, index, split ? static_cast<int>(equals) + 1 : 0);
     }
+}
+
+int CIniPartition::ReadLines(CStrList& lines, int first, int end) {
+    CIniAssignments assignments;
+    CollectLines(lines, first, end, assignments);
+    assignments.Apply(lines);
     return 1;
 }
 

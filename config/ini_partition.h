@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/ini_assignments.h"
 #include "config/ini_item.h"
 #include "config/str.h"
 #include "config/str_list.h"
@@ -21,6 +22,8 @@ public:
 
     // Applies the body lines [first, end) to the keys; always 1.
     int ReadLines(CStrList& lines, int first, int end);
+    // Adds the body lines [first, end) that name a key to `assignments`.
+    void CollectLines(CStrList& lines, int first, int end, CIniAssignments& assignments) const;
     // Writes an empty line, the header and every key; 0 when a write failed.
     int WriteSection(FILE* file);
 

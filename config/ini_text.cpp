@@ -5,11 +5,11 @@
 bool WriteIniText(FILE* file, std::string_view text) {
     std::string out;
     out.reserve(text.size() + 8);
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
+    for (const char c : text) {
+        if (c == '\n')
             out += kIniLineEnd;
         else
-            out += text[i];
+            out += c;
     }
     return std::fwrite(out.data(), 1, out.size(), file) == out.size();
 }

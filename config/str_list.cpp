@@ -1,31 +1,12 @@
 #include "config/str_list.h"
 
-#include <cstdio>
-#include <memory>
+#include "config/file_reader.h"
+
 #include <string>
-
-namespace {
-
-struct FileCloser {
-    void operator()(FILE* file) const { std::fclose(file); }
-};
-
-// Reads until the end rather than trusting a size from seeking, which is
-// meaningless for directories and special files.
-bool ReadWholeFile(const char* name, std::string& bytes) {
-    std::unique_ptr<FILE, FileCloser> file(name ? std::fopen(name, "rb") : nullptr);
-    if (!file) return false;
-    char block[4096];
-    for (size_t got; (got = std::fread(block, 1, sizeof block, file.get())) > 0;)
-        bytes.append(block, got);
-    return !std::ferror(file.get()) && !bytes.empty();
-}
-
-} // namespace
 
 int CStrList::LoadFromFile(const char* name) {
     std::string bytes;
-    if (!ReadWholeFile(name, bytes)) {
+    if (ReadFileBytes(name, bytes) != FileRead::Read) {
         lines_.clear();
         return 0;
     }

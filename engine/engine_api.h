@@ -28,8 +28,8 @@ struct sFigureList {
 };
 static_assert(offsetof(sFigureList, count) == 0 && offsetof(sFigureList, figures) == 8);
 
-// The rights block: castling, en passant and promotion words (see the
-// index constants in the board and engine code for their readings).
+// The rights block: castling, en passant and promotion words, named in
+// engine/rule_words.h.
 struct sRuleState {
     int32_t word[14];
 

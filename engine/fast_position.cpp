@@ -127,7 +127,7 @@ void PawnMoves(const Position& p, int i, Emitter& emit) {
             emit(i, y2 * 8 + f.x, kPlainMove, kNoFigure, 0);
     }
     if (y1 < 0 || y1 >= 8) return;
-    const bool enPassant = p.rules[EnPassantWord(f.color)] != 0;
+    const bool enPassant = p.rules[rule::EnPassantAllowed(f.color)] != 0;
     for (int dx : {-1, 1}) {
         const int x = f.x + dx;
         if (x < 0 || x >= 8) continue;
@@ -136,8 +136,8 @@ void PawnMoves(const Position& p, int i, Emitter& emit) {
         if (occupant != kNoFigure) {
             if (p.figures[occupant].color != f.color)
                 emit(i, target, kCapture, occupant, p.figures[occupant].type);
-        } else if (enPassant && p.rules[EnPassantXWord(f.color)] == x &&
-                   p.rules[EnPassantYWord(f.color)] == y1) {
+        } else if (enPassant && p.rules[rule::EnPassantX(f.color)] == x &&
+                   p.rules[rule::EnPassantY(f.color)] == y1) {
             const int passedY = y1 - dir;
             const int passed = passedY >= 0 && passedY < 8 ? p.board[passedY * 8 + x] : kNoFigure;
             if (passed != kNoFigure)
@@ -150,7 +150,7 @@ void PawnMoves(const Position& p, int i, Emitter& emit) {
 
 void CastlingMoves(const Position& p, int i, uint64_t attacked, Emitter& emit) {
     const Figure& king = p.figures[i];
-    if (p.rules[KingMovedWord(king.color)] != 0) return;
+    if (p.rules[rule::KingMoved(king.color)] != 0) return;
     const int home = HomeRank(king.color);
     const int kingSquare = king.y * 8 + king.x;
     for (int dx : {-2, 2}) {

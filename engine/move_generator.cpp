@@ -18,8 +18,8 @@ void Add(MoveList& moves, CFigure* piece, int32_t x, int32_t y, int32_t kind, CF
 }
 
 bool IsEnPassantTarget(const sRuleState& rules, int32_t color, int32_t x, int32_t y) {
-    return IsPlayerColor(color) && rules[EnPassantWord(color)] != 0 &&
-           rules[EnPassantXWord(color)] == x && rules[EnPassantYWord(color)] == y;
+    return IsPlayerColor(color) && rules[rule::EnPassantAllowed(color)] != 0 &&
+           rules[rule::EnPassantX(color)] == x && rules[rule::EnPassantY(color)] == y;
 }
 
 void GeneratePawnMoves(const sFigureList& list, CFigure* pawn, MoveList& moves,
@@ -53,7 +53,7 @@ void GeneratePieceMoves(const sFigureList& list, CFigure* piece, MoveList& moves
 
 bool CanCastle(const sFigureList& list, const CFigure& king, const CFigure* corner,
                const AttackMap attacked, const sRuleState& rules) {
-    if (!corner || corner->type != kRook || rules[KingMovedWord(king.color)] != 0) return false;
+    if (!corner || corner->type != kRook || rules[rule::KingMoved(king.color)] != 0) return false;
     if (attacked[SquareIndex(king.x, king.y)] || attacked[SquareIndex(corner->x, corner->y)])
         return false;
     const int32_t step = corner->x < king.x ? 1 : -1;
@@ -116,9 +116,9 @@ void UpdateRights(sRuleState& rules, const CFigure& piece) {
 
 void UpdateRights(sRuleState& rules, int32_t type, int32_t c, int32_t x) {
     if (!IsPlayerColor(c)) return;
-    if (type == kKing) rules[KingMovedWord(c)] = 1;
-    if (type == kRook && (x == 0 || x == 7)) rules[RookMovedWord(c, x)] = 1;
-    rules[EnPassantWord(c)] = 0;
+    if (type == kKing) rules[rule::KingMoved(c)] = 1;
+    if (type == kRook && (x == 0 || x == 7)) rules[rule::EngineRookMoved(c, x)] = 1;
+    rules[rule::EnPassantAllowed(c)] = 0;
 }
 
 } // namespace engine

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/engine_api.h"
+#include "engine/figure_list.h"
 #include "engine/rule_words.h"
 #include "engine/step_tables.h"
 
@@ -50,21 +51,21 @@ inline int32_t ScoreMove(const MoveFacts& m, const sRuleState& rules, int32_t en
     if (m.y == homeRank && ((m.type == kBishop && (m.x == 2 || m.x == 5)) ||
                             (m.type == kKnight && (m.x == 1 || m.x == 6))))
         score += 40;
-    const bool kingMoved = IsPlayer(m.color) && rules[KingMovedWord(m.color)] != 0;
+    const bool kingMoved = IsPlayerColor(m.color) && rules[rule::KingMoved(m.color)] != 0;
     switch (m.type) {
     case kKnight:
     case kBishop:
         score += own ? 5 : -5;
         break;
     case kRook:
-        if ((m.x == 0 || m.x == 7) && IsPlayer(m.color) && !rules[RookMovedWord(m.color, m.x)] &&
-            !kingMoved)
+        if ((m.x == 0 || m.x == 7) && IsPlayerColor(m.color) &&
+            !rules[rule::EngineRookMoved(m.color, m.x)] && !kingMoved)
             score += own ? -30 : 30;
         break;
     case kKing:
         if (m.kind == 2)
             score += own ? 60 : -60;
-        else if (!kingMoved && IsPlayer(m.color))
+        else if (!kingMoved && IsPlayerColor(m.color))
             score += own ? -60 : 60;
         break;
     default:

@@ -6,6 +6,10 @@
 #include "config/ini_item.h"
 #include "fuzz/fuzz_support.h"
 #include "net/packet.h"
+#include "notation/fen.h"
+#include "notation/pgn_writer.h"
+#include "notation/play.h"
+#include "notation/san.h"
 #include "render/bmp_file.h"
 
 #include <cstdio>
@@ -112,6 +116,8 @@ void WriteDocuments() {
         Of("Music=0\r\n[settings]\r\nMatrix=1,2,3\r\nCamera Position=nan,inf,-0\r\n"
            "YAngle=1e39\r\nNickname=" +
            std::string(300, 'x') + "\r\n[Board]\r\nFigures=\r\n[Board] \r\n"));
+    // A value's own CR just before the line end once fused with it on saving.
+    Put("config_document", "value-ending-in-cr.ini", Of("[settings]\nNickname= \r\r\n"));
     Put("config_document", "mixed-ends.ini",
         Of("\xEF\xBB\xBF[Settings]\rGame Level=-2147483649\n\n[Settings]\r\nGame Level=2\r\n"
            "Timer = 1\r\n=\r\n[\r\n"));
@@ -151,6 +157,57 @@ void WritePackets() {
     Bytes huge = Stream({move}, {});
     huge[1 + 1 + sizeof(sRuleState) + 4] = 0xFF; // a length escape announcing a long text
     Put("packet_stream", "long-length", huge);
+}
+
+// --- chess notation ---
+
+// The moves that read in turn from `start`, written as PGN.
+std::string PgnOf(const notation::Position& start, const std::vector<const char*>& san) {
+    notation::PgnExport game;
+    game.start = start;
+    game.header.white = "Anna \"K\"";
+    game.header.black = notation::ComputerPlayerName(2);
+    game.header.date = notation::PgnDate(2024, 5, 17);
+    notation::Position p = start;
+    for (const char* text : san) {
+        const notation::SanReading move = notation::ParseSan(p, text);
+        if (!move) break;
+        game.san.push_back(notation::ToSan(p, move.move));
+        p = notation::Play(p, move.move);
+    }
+    game.header.result = notation::ResultOf(p);
+    game.comment = "written by the library";
+    return notation::WritePgn(game);
+}
+
+void WriteNotation() {
+    const std::string scandinavian = PgnOf(
+        notation::StartPosition(),
+        {"e4",  "d5",  "exd5", "Qxd5", "Nc3", "Qa5", "d4", "c6",   "Nf3",  "Bf5", "Bc4", "e6",
+         "O-O", "Nf6", "Bd2",  "Nbd7", "Re1", "Bb4", "a3", "Bxc3", "Bxc3", "Qc7", "d5",  "O-O-O"});
+    const std::string passing = PgnOf(notation::StartPosition(), {"e4", "Nf6", "e5", "d5", "exd6"});
+    const std::string promoting = PgnOf(
+        notation::ReadFen("4k3/P7/8/8/8/8/6p1/4K2R b K - 0 40").position, {"g1=N", "a8=Q+", "Kd7"});
+    PutWithDamage("pgn_text", "games.pgn", Of(scandinavian + passing + promoting));
+    Put("pgn_text", "annotated.pgn",
+        Of("% escape line\n[Event \"a\"]\n[White \"x\\\\y\"]\n\n"
+           "{comment (with) parentheses} 1.e4 $1 e5!? 2. Nf3 (2. f4 exf4 (2... d5 {n}) 3. Nf3) "
+           "Nc6 ; to the end of the line\n3. Bb5 a6 4. Ba4 Nf6 5. O-O 1-0\n\n1. d4 d5 2. c4\n"));
+    Put("pgn_text", "refused.pgn",
+        Of("[White \"A\"]\n\n1. e4 e5 2. Nxe5 *\n\n1. e4 e5 2. Nf3 Nc6 3. Bc4 Ne7 *\n"
+           "[FEN \"8/8/8/8/8/8/8/8 w - - 0 1\"]\n\n*\n[FEN \"4k3/8/8/8/8/8/8/4K3 b - - 0 1\"]\n"
+           "\n1... Kd7 2. e9 0-0 --\n"));
+
+    for (const auto& [name, fen] : std::vector<std::pair<const char*, const char*>>{
+             {"start.fen", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1"},
+             {"castling.fen",
+              "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1"},
+             {"en-passant.fen", "rnbqkbnr/ppp1pppp/8/8/3pP3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 3"},
+             {"promotion.fen", "r1n1k3/1P6/8/8/8/8/6p1/4K2R w K - 0 1"},
+             {"short.fen", "4k3/8/8/8/8/8/8/4K3 w - -"},
+             {"refused.fen", "4k3/8/8/8/8/8/8/4K2r b X e9 -1 0 extra"},
+         })
+        Put("fen_text", name, Of(fen));
 }
 
 // --- MIDI ---
@@ -303,5 +360,6 @@ int main(int argc, char** argv) {
     WriteMidi(source);
     WritePictures(source);
     WriteEngine();
+    WriteNotation();
     return 0;
 }

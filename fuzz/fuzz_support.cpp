@@ -1,6 +1,7 @@
 #include "fuzz/fuzz_support.h"
 
 #include "platform/message_box.h"
+#include "support/board_value.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -41,15 +42,8 @@ void SilenceMessageBoxes() {
 }
 
 std::string BoardText(CBoard& board) {
-    char* buffer = nullptr;
-    size_t size = 0;
-    FILE* file = open_memstream(&buffer, &size);
-    if (!file) Fail("open_memstream failed");
-    const int written = board.WriteText(file);
-    std::fclose(file);
-    std::string text(buffer, size);
-    std::free(buffer);
-    if (!written) Fail("WriteText failed on a memory stream");
+    std::string text = BoardValueText(board);
+    if (text.empty()) Fail("WriteText failed on a memory stream");
     return text;
 }
 

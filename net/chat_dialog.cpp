@@ -1,5 +1,6 @@
 #include "net/chat_dialog.h"
 
+#include "net/packet.h"
 #include "net/qt_text.h"
 
 #include <QGuiApplication>
@@ -22,6 +23,7 @@ CChatDlg::CChatDlg(QWidget* parent, SendFn send)
     logView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     logView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     messageEdit_ = new QLineEdit;
+    messageEdit_->setMaxLength(int(kMaxChatMessageBytes));
     sendButton_ = new QPushButton(QStringLiteral("&Send!"));
     sendButton_->setDefault(true);
     connect(sendButton_, &QPushButton::clicked, this, &CChatDlg::OnSend);

@@ -1,5 +1,6 @@
 #include "net/connect_dialog.h"
 
+#include "net/packet.h"
 #include "net/qt_text.h"
 #include "platform/message_box.h"
 
@@ -47,6 +48,7 @@ CConnectDlg::CConnectDlg(QWidget* parent) : QDialog(parent) {
     setModal(true);
 
     nicknameEdit_ = new QLineEdit;
+    nicknameEdit_->setMaxLength(int(kMaxNicknameBytes));
     auto* nicknameLayout = new QVBoxLayout;
     nicknameLayout->addWidget(nicknameEdit_);
 

@@ -1,9 +1,9 @@
 #include "net/connection.h"
 
-#include "app/controller/scene.h"
 #include "board/rules.h"
 #include "net/chat_dialog.h"
 #include "net/connect_dialog.h"
+#include "net/net_game_host.h"
 #include "net/peer_move.h"
 #include "platform/message_box.h"
 
@@ -34,6 +34,11 @@ bool CopyToClipboard(const std::string& text) {
     return true;
 }
 
+std::string Capped(std::string text, size_t bytes) {
+    if (text.size() > bytes) text.resize(bytes);
+    return text;
+}
+
 // A dotted address as it stands, a host name resolved to its first IPv4
 // address.
 QHostAddress LocalAddress(const std::string& text) {
@@ -56,10 +61,9 @@ template <class Socket> void Discard(Socket*& socket) {
 
 } // namespace
 
-CNetGame::CNetGame(CScene& scene, QWidget* window)
-    : scene_(scene),
-      chat_(
-          new CChatDlg(window, [this](const std::string& message) { return SendChat(message); })) {
+CNetGame::CNetGame(CNetGameHost& game, QWidget* window)
+    : game_(game), chat_(new CChatDlg(
+                       window, [this](const std::string& message) { return SendChat(message); })) {
     callTimer_.setSingleShot(true);
     connect(&callTimer_, &QTimer::timeout, this, [this] {
         if (IsCalling()) OnCallFailed();
@@ -76,18 +80,18 @@ CNetGame::~CNetGame() {
 // --- starting ---
 
 void CNetGame::Connect(QWidget* parent) {
-    if (scene_.networkGame) return;
+    if (game_.IsNetworkGame()) return;
     CConnectDlg dialog(parent);
-    dialog.nickname = std::string(scene_.settings.nickname.View());
+    dialog.nickname = game_.Nickname();
     dialog.Prepare();
     if (dialog.exec() != QDialog::Accepted) return;
     Start({dialog.nickname, dialog.address, ParsePortText(dialog.port), dialog.mode == 1});
 }
 
 bool CNetGame::Start(const sConnectRequest& request) {
-    if (scene_.networkGame) return false;
-    scene_.settings.nickname = request.nickname;
-    scene_.isServer = request.server ? 1 : 0;
+    if (game_.IsNetworkGame()) return false;
+    game_.SetNickname(Capped(request.nickname, kMaxNicknameBytes));
+    server_ = request.server;
     DropConnection();
     bool started = false;
     if (request.port < 0 || request.port > 65535) {
@@ -100,14 +104,12 @@ bool CNetGame::Start(const sConnectRequest& request) {
         Call();
         started = true;
     }
-    scene_.DrawFrame();
+    game_.Redraw();
     Changed();
     return started;
 }
 
 bool CNetGame::Listen(const sConnectRequest& request) {
-    if (!CopyToClipboard(request.address)) return false;
-    platform::ShowMessageBox(kAddressCopied);
     listener_ = new QTcpServer(this);
     listener_->setListenBacklogSize(kListenBacklog);
     connect(listener_, &QTcpServer::newConnection, this, &CNetGame::OnIncoming);
@@ -118,7 +120,13 @@ bool CNetGame::Listen(const sConnectRequest& request) {
         Discard(listener_);
         return false;
     }
-    scene_.settings.currentMove = scene_.settings.playerColor;
+    // The address is passed on only once an opponent can reach it there.
+    if (!CopyToClipboard(request.address)) {
+        Discard(listener_);
+        return false;
+    }
+    game_.OnListening();
+    platform::ShowMessageBox(kAddressCopied);
     return true;
 }
 
@@ -175,7 +183,7 @@ void CNetGame::OnIncoming() {
         socket->setParent(this);
         Attach(socket);
         peerConnected_ = true;
-        Send(CPkg::Text(PKG_HELLO, std::string(scene_.settings.nickname.View()) + kGreeting));
+        Send(CPkg::Text(PKG_HELLO, OwnNickname() + kGreeting));
     }
 }
 
@@ -215,41 +223,40 @@ void CNetGame::OnPeerLost() {
     // A partial packet at the end is dropped with the connection.
     if (!peer_ || !peerConnected_) return;
     // A caller turned away by a busy listening side never had an opponent.
-    const bool beforeGreeting = !scene_.isServer && !scene_.networkGame;
+    const bool beforeGreeting = !server_ && !game_.IsNetworkGame();
     Refuse(beforeGreeting ? kClosedBeforeGame : kOpponentLeft);
 }
 
 void CNetGame::Handle(const CPkg& pkg) {
-    const bool server = scene_.isServer != 0;
     switch (pkg.kind) {
     case PKG_HELLO:
-        if (server) {
+        if (server_) {
             chat_->ShowLine(pkg.text);
-            scene_.networkGame = 1;
-            Send(CPkg::Text(PKG_COLOR, scene_.settings.playerColor == kBlack ? "BLACK" : "WHITE"));
+            game_.OnNetworkGameBegun();
+            Send(CPkg::Text(PKG_COLOR, game_.PlayerColor() == kBlack ? "BLACK" : "WHITE"));
         } else {
-            Send(CPkg::Text(PKG_HELLO, std::string(scene_.settings.nickname.View()) + kGreeting));
-            scene_.networkGame = 1;
+            Send(CPkg::Text(PKG_HELLO, OwnNickname() + kGreeting));
+            game_.OnNetworkGameBegun();
             chat_->ShowLine(pkg.text);
         }
         return Changed();
     case PKG_CHAT:
         chat_->ShowLine(pkg.text);
-        if (server && !scene_.networkGame) {
-            scene_.networkGame = 1;
+        if (server_ && !game_.IsNetworkGame()) {
+            game_.OnNetworkGameBegun();
             Changed();
         }
         return;
     case PKG_COLOR:
-        if (!server) scene_.OnPeerColour(pkg.text);
+        if (!server_) game_.OnPeerColour(pkg.text);
         return Changed();
     case PKG_MOVE:
-        if (!IsPlausiblePeerMove(scene_.board, Opponent(scene_.settings.playerColor), pkg))
+        if (!IsPlausiblePeerMove(game_.Board(), Opponent(game_.PlayerColor()), pkg))
             return Refuse(kImpossibleMove);
-        scene_.OnPeerMove(pkg.fromColumn, pkg.fromRow, pkg.toColumn, pkg.toRow, pkg.rights);
+        game_.OnPeerMove(pkg.fromColumn, pkg.fromRow, pkg.toColumn, pkg.toRow, pkg.rights);
         return Changed();
     case PKG_NEWGAME:
-        scene_.OnPeerNewGame();
+        game_.OnPeerNewGame();
         return Changed();
     default:
         return;
@@ -264,7 +271,7 @@ bool CNetGame::Send(const CPkg& pkg) {
     if (socket->write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
         // Only the calling side tells; the listening side's peer will be
         // noticed leaving.
-        if (!scene_.isServer)
+        if (!server_)
             platform::ShowMessageBox(socket->errorString().left(kMaxErrorText).toStdString());
         return false;
     }
@@ -273,10 +280,15 @@ bool CNetGame::Send(const CPkg& pkg) {
 }
 
 bool CNetGame::SendChat(const std::string& message) {
-    const std::string line = std::string(scene_.settings.nickname.View()) + " : " + message;
+    const std::string line = OwnNickname() + " : " + Capped(message, kMaxChatMessageBytes);
     if (!Send(CPkg::Text(PKG_CHAT, line))) return false;
     chat_->AppendLine(line);
     return true;
+}
+
+std::string CNetGame::OwnNickname() const {
+    // A settings file may hold a longer name than the Connect dialog takes.
+    return Capped(game_.Nickname(), kMaxNicknameBytes);
 }
 
 void CNetGame::SendMove(int fromX, int fromY, int toX, int toY, const sRuleState& rules) {
@@ -297,13 +309,12 @@ void CNetGame::DropConnection() {
     peerConnected_ = false;
     peerLeft_ = false;
     stream_ = CPkgStream();
-    scene_.waitingForPeer = 0;
-    scene_.networkGame = 0;
+    game_.OnConnectionClosed();
 }
 
 void CNetGame::Close() {
     // Also called while the window goes away; with nothing open it stays quiet.
-    const bool open = peer_ || listener_ || scene_.networkGame;
+    const bool open = peer_ || listener_ || game_.IsNetworkGame();
     DropConnection();
     if (open) Changed();
 }
@@ -312,7 +323,7 @@ void CNetGame::Refuse(const char* why) {
     DropConnection();
     Changed();
     platform::ShowMessageBox(why);
-    scene_.DrawFrame();
+    game_.Redraw();
 }
 
 CChatDlg& CNetGame::Chat() {

@@ -11,7 +11,7 @@
 #include <string>
 
 class CChatDlg;
-class CScene;
+class CNetGameHost;
 class QTcpServer;
 class QTcpSocket;
 class QWidget;
@@ -24,14 +24,14 @@ struct sConnectRequest {
     bool server = true; // wait for the opponent rather than call it
 };
 
-// Network play for one game controller: the listening or calling socket,
+// Network play for one game: the listening or calling socket,
 // the connection to the opponent, the packets both ways and the chat window.
 // Everything happens on the user-interface thread as the sockets report.
 class CNetGame : public QObject {
     Q_OBJECT
 public:
     // `window` is the main window, parent of the chat window.
-    CNetGame(CScene& scene, QWidget* window);
+    CNetGame(CNetGameHost& game, QWidget* window);
     ~CNetGame() override;
     CNetGame(const CNetGame&) = delete;
     CNetGame& operator=(const CNetGame&) = delete;
@@ -58,6 +58,8 @@ public:
     // A connection to the opponent stands.
     bool HasPeer() const { return peer_ && peerConnected_; }
     bool IsCalling() const { return peer_ && !peerConnected_; }
+    // The last Start waited for the opponent rather than called it.
+    bool IsServer() const { return server_; }
 
     // How long one attempt to reach a listening side may take.
     int callTimeoutMs = 15000;
@@ -94,13 +96,16 @@ private:
     void Handle(const CPkg& pkg);
     bool Send(const CPkg& pkg);
     bool SendChat(const std::string& message);
+    // The nickname as it is sent: never longer than kMaxNicknameBytes.
+    std::string OwnNickname() const;
     // Back to idle: no sockets, no network game, nothing awaited.
     void DropConnection();
     // Drops the connection over bad input from the peer and says why.
     void Refuse(const char* why);
     void Changed();
 
-    CScene& scene_;
+    CNetGameHost& game_;
+    bool server_ = true;
     QPointer<CChatDlg> chat_;
     QTcpServer* listener_ = nullptr;
     QTcpSocket* peer_ = nullptr;

@@ -41,6 +41,12 @@ public:
 // Longest text a received packet may announce, in bytes on the stream.
 inline constexpr size_t kMaxPkgTextBytes = 64 * 1024;
 
+// Longest nickname and chat message this program sends. A greeting or a chat
+// line built from them stays far below what any copy reads.
+inline constexpr size_t kMaxNicknameBytes = 64;
+inline constexpr size_t kMaxChatMessageBytes = 4096;
+static_assert(kMaxNicknameBytes + kMaxChatMessageBytes + 64 < kMaxPkgTextBytes);
+
 // Size of a packet without its text and length prefix.
 inline constexpr size_t kPkgFixedBytes = 1 + 4 + sizeof(sRuleState);
 

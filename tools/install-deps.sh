@@ -14,6 +14,7 @@ packages=(
   fonts-liberation
   xvfb xauth xdotool imagemagick
   clang libclang-rt-14-dev
+  stockfish pgn-extract
   locales
 )
 

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test, then the display-free unit tests
-# once more under AddressSanitizer and UndefinedBehaviorSanitizer, then a
-# short run of every fuzz target on its corpus. GL and window tests need an
-# X server, so the main run sits under a virtual one.
+# Checks the layering, builds everything and runs every test, then the
+# display-free unit tests once more under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then a short run of every fuzz target on its
+# corpus. GL and window tests need an X server, so the main run sits under a
+# virtual one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Includes against the layering fail at once, before the long build.
+bash tools/check_layers.sh
 bash tools/build.sh
 (
   cd build

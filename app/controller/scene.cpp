@@ -23,7 +23,7 @@ CScene::CScene(CSceneHost& host) : host(host) {
 
 CScene::~CScene() {
     // The host may be gone by now, so only the settings are kept.
-    if (created && !destroyed) settingsDocument.Save();
+    if (!destroyed) SaveSettingsOnce(false);
 }
 
 int CScene::Create() {
@@ -36,7 +36,14 @@ int CScene::Create() {
     settingsDocument.SetBanner(kSettingsBanner);
     settingsDocument.RemoveAll();
     BindSettings(settingsDocument, settings);
-    settingsDocument.Load();
+    // A missing file is a first start; one that is there but cannot be read
+    // holds the player's settings, which saving the defaults would destroy.
+    if (settingsDocument.Read() == LoadOutcome::Unreadable) {
+        settingsSave = SettingsSave::Never;
+        platform::ShowMessageBox("Cannot read the settings in \"" + SettingsPath() +
+                                 "\". The game starts with the default settings and will not "
+                                 "save them, so the file stays as it is.");
+    }
     settings.currentMove = 0;
     StartOrStopMusic();
     host.ReloadSky(settings.skyNumber);
@@ -53,7 +60,7 @@ int CScene::Create() {
     // The window opens on a board set up for a game, not an empty one.
     board.ResetGame();
     engine.Bind();
-    created = true;
+    if (settingsSave == SettingsSave::NotYet) settingsSave = SettingsSave::Due;
     return 1;
 }
 
@@ -63,8 +70,19 @@ void CScene::Destroy() {
     host.CloseConnection();
     networkGame = 0;
     host.DeleteFonts();
-    // A settings file that cannot be written is not worth a message at exit.
-    if (created) settingsDocument.Save();
+    // The window is going: too late for a message.
+    SaveSettingsOnce(false);
+}
+
+std::string CScene::SettingsPath() const {
+    return platform::NativePath(startupDir + "\\" + kSettingsFileName);
+}
+
+void CScene::SaveSettingsOnce(bool report) {
+    if (settingsSave != SettingsSave::Due) return;
+    settingsSave = SettingsSave::Done;
+    if (!settingsDocument.Save() && report)
+        platform::ShowMessageBox("Cannot save the settings to \"" + SettingsPath() + "\".");
 }
 
 // --- game ---

@@ -9,6 +9,7 @@
 #include "board/move_list_arrows.h"
 #include "board/move_table.h"
 #include "config/file_storage.h"
+#include "net/net_game_host.h"
 #include "platform/sound.h"
 #include "render/geometry/point3d.h"
 
@@ -56,6 +57,28 @@ class CScene final {
         CScene& scene;
     };
 
+    // What the network connection asks and reports; a member for the same
+    // reason.
+    class CNetSide final : public CNetGameHost {
+    public:
+        explicit CNetSide(CScene& scene) : scene(scene) {}
+        std::string Nickname() const override;
+        int PlayerColor() const override;
+        const CBoard& Board() const override;
+        bool IsNetworkGame() const override;
+        void SetNickname(const std::string& nickname) override;
+        void OnListening() override;
+        void OnNetworkGameBegun() override;
+        void OnConnectionClosed() override;
+        void Redraw() override;
+        void OnPeerColour(const std::string& text) override;
+        void OnPeerMove(int fromX, int fromY, int toX, int toY, const sRuleState& rights) override;
+        void OnPeerNewGame() override;
+
+    private:
+        CScene& scene;
+    };
+
 public:
     explicit CScene(CSceneHost& host);
     ~CScene();
@@ -65,8 +88,8 @@ public:
     // Once, with the rendering context current. Returns 1.
     int Create();
     // From the view's destruction: closes the connection, deletes the fonts,
-    // saves the settings. The destructor does the saving when this was not
-    // called.
+    // saves the settings unless the close request did. The destructor does
+    // the saving when this was not called.
     void Destroy();
 
     // --- game ---
@@ -135,7 +158,7 @@ public:
     // Flips one of the 0/1 switches of the settings and redraws.
     void ToggleSetting(int sSettings::*field);
     // The close request of the main window: refused (with a message) while
-    // the engine thinks.
+    // the engine thinks; otherwise the settings are saved.
     bool RequestClose();
 
     // --- commands: enabled rules ---
@@ -154,10 +177,13 @@ public:
 
 private:
     CServices services{*this};
+    CNetSide netSide{*this};
 
 public:
     // What the board asks of its controller, for the code that draws it.
     CBoardServices& BoardServices() { return services; }
+    // The game as the network connection sees it.
+    CNetGameHost& NetHost() { return netSide; }
     // --- state (read by the window and the drawing) ---
     sSettings settings;
     CMoveTable moveTable;
@@ -169,7 +195,6 @@ public:
     std::string gamePath;
     sClock whiteClock, blackClock;
     int networkGame = 0;
-    int isServer = 1;
     int waitingForPeer = 0;
 
     int viewWidth = 800, viewHeight = 600;
@@ -188,11 +213,17 @@ private:
     // Player Color 1 as the Black command sets it up.
     void ApplyBlackSide();
     void StartOrStopMusic();
+    std::string SettingsPath() const;
+    // Saves the settings file at exit, once; `report` says when it fails.
+    void SaveSettingsOnce(bool report);
 
     CSceneHost& host;
     CEngineBinding engine;
     CFileStorage settingsDocument;
     CFileStorage gameDocument;
-    bool created = false;
+    // The settings file is written once, at exit, and never when it could
+    // not be read.
+    enum class SettingsSave { NotYet, Due, Done, Never };
+    SettingsSave settingsSave = SettingsSave::NotYet;
     bool destroyed = false;
 };

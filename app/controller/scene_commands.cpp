@@ -74,9 +74,13 @@ void CScene::ToggleSetting(int sSettings::*field) {
 }
 
 bool CScene::RequestClose() {
-    if (!IsThinking()) return true;
-    platform::ShowMessageBox("Please wait the finish of the thinking or stop it!");
-    return false;
+    if (IsThinking()) {
+        platform::ShowMessageBox("Please wait the finish of the thinking or stop it!");
+        return false;
+    }
+    // Saved while the window can still show a failure.
+    SaveSettingsOnce(true);
+    return true;
 }
 
 bool CScene::CanStartGame() const {

@@ -6,8 +6,8 @@ CScenePicture::CScenePicture(CScene& scene)
     : scene_(scene), renderer_(scene),
       moveList_([&scene](int x, int y) { return scene.WindowToWorld(x, y); }) {
     CSceneRenderer::sLayers& layers = renderer_.Layers();
-    // Every size change sets the rendering state up again; the pictures stay
-    // valid in the one context, and a broken one is reported only once.
+    // The controller selects its sky before the first rendering set-up, which
+    // then finds the pictures loaded.
     layers.setUpSky = [this] {
         if (!sky_.TexturesLoaded()) sky_.LoadTextures();
     };

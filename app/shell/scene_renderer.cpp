@@ -68,8 +68,11 @@ void CSceneRenderer::InitGL() {
     glLightfv(GL_LIGHT1, GL_AMBIENT, ambient);
     glEnable(GL_LIGHTING);
 
-    if (layers_.setUpSky) layers_.setUpSky();
-    if (layers_.setUpBoardTextures) layers_.setUpBoardTextures();
+    if (!resourcesReady_) {
+        resourcesReady_ = true;
+        if (layers_.setUpSky) layers_.setUpSky();
+        if (layers_.setUpBoardTextures) layers_.setUpBoardTextures();
+    }
     ApplyCamera();
 }
 
@@ -85,8 +88,9 @@ void CSceneRenderer::ApplyCamera() {
     gluLookAt(eye.x, eye.y, eye.z, at.x, at.y, at.z, up[0], up[1], up[2]);
 }
 
-void CSceneRenderer::SetViewport(int width, int height) {
+void CSceneRenderer::Resize(int width, int height) {
     glViewport(0, 0, width, height);
+    ApplyCamera();
 }
 
 void CSceneRenderer::DrawFrame() {

@@ -12,21 +12,27 @@ class CScene;
 // hooks; without a board layer a plain chequered board stands in.
 class CSceneRenderer {
 public:
+    // The set-up hooks make GL resources (pictures) that last as long as the
+    // context, so they run with the first InitGL only.
     struct sLayers {
-        std::function<void()> setUpSky;           // rendering state of the sky
+        std::function<void()> setUpSky;           // pictures of the sky
         std::function<void()> setUpBoardTextures; // textures of the board
         std::function<void()> drawSky;
         std::function<void()> drawBoard; // board, figures, reflections, shadows
         std::function<void()> drawMoveList;
     };
 
+    // One renderer draws in one GL context, for the context's whole life.
     explicit CSceneRenderer(CScene& scene) : scene_(scene) {}
 
     sLayers& Layers() { return layers_; }
 
+    // The global rendering state and the camera; the layers' resources the
+    // first time.
     void InitGL();
     void ApplyCamera();
-    void SetViewport(int width, int height);
+    // A new size changes the viewport and the projection only.
+    void Resize(int width, int height);
     // Everything of a frame but the swap.
     void DrawFrame();
     void DrawClocks();
@@ -48,4 +54,5 @@ private:
     CScene& scene_;
     sLayers layers_;
     bool fontsBuilt_ = false;
+    bool resourcesReady_ = false;
 };

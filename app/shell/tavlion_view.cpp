@@ -73,7 +73,7 @@ bool CTavlionView::Create() {
     music_ = new CMusicDlg(window());
 #endif
     if (scene_.Create() != 1) return false;
-    net_ = std::make_unique<CNetGame>(scene_, window());
+    net_ = std::make_unique<CNetGame>(scene_.NetHost(), window());
     connect(net_.get(), &CNetGame::StateChanged, this, &CTavlionView::StateChanged);
     created_ = true;
     InitGL();
@@ -136,9 +136,8 @@ void CTavlionView::StopMusic() {
 
 void CTavlionView::OnSizeChanged(QSize pixels) {
     if (!surface_->MakeCurrent() || pixels.width() <= 0 || pixels.height() <= 0) return;
-    renderer_.SetViewport(pixels.width(), pixels.height());
     scene_.SetViewSize(pixels.width(), pixels.height());
-    renderer_.InitGL();
+    renderer_.Resize(pixels.width(), pixels.height());
 }
 
 void CTavlionView::OnLeftButtonDown(QPoint pixel) {

@@ -1,4 +1,5 @@
 #include "flow_fixture.h"
+#include "platform/library.h"
 
 namespace {
 
@@ -114,7 +115,9 @@ TEST_F(Refusal, MissingEngineRefusesEveryMoveAttempt) {
     Click("E4");
     EXPECT_EQ(Snapshot(), before);
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_NE(boxes[0].find("\"Engine.dll\""), std::string::npos) << boxes[0];
+    EXPECT_NE(boxes[0].find('"' + platform::NativeLibraryName(kEngineLibraryName) + '"'),
+              std::string::npos)
+        << boxes[0];
 
     // Against the computer the reply is needed as well.
     services.currentState = BuiltEngine().currentState;

@@ -4,6 +4,8 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 constexpr const char* kBanner = "Tavlion test banner\nhttps://example.invalid/tavlion";
 
 // The two documents of the program: settings, and a game with a board.
@@ -127,6 +129,35 @@ TEST_F(IniDocument, LastOccurrenceWinsInAnyOrder) {
     EXPECT_EQ(game.board.text, "second");
 }
 
+TEST_F(IniDocument, ARefusedLastValueLeavesAnEarlierOneUnapplied) {
+    game.board.text = "before";
+    ASSERT_EQ(LoadText("[Board]\nFigures=sound\n[Board]\nfigures=throw\n"), 1);
+    EXPECT_EQ(game.board.text, "before");
+}
+
+// Lines that end in a CR of their own, before the CR LF or after blanks:
+// the CR is part of the value, and the blanks before it stay.
+TEST_F(IniDocument, ValuesEndingInACarriageReturnSurviveTheirSave) {
+    const std::string found = "[settings]\nNickname= \r\r\n";
+    ASSERT_EQ(found.size(), 24u);
+    for (const std::string& text :
+         {found, "[Settings]\r\nNickname=a\r \t\r\n"s, "[Settings]\nNickname=\r\r\r\n"s,
+          "[Settings]\nNickname=\r\n\r\n"s, "[Settings]\nNickname=b\rc \r\n"s}) {
+        SCOPED_TRACE(testing::PrintToString(text));
+        ASSERT_EQ(LoadText(text), 1);
+        const std::string value = std::string(game.fields.nickname.View());
+        ASSERT_EQ(game.document.Save(), 1);
+        const std::string saved = ReadBytes(file);
+        GameDocument again{file};
+        ASSERT_EQ(again.document.Load(), 1);
+        EXPECT_EQ(std::string(again.fields.nickname.View()), value);
+        ASSERT_EQ(again.document.Save(), 1);
+        EXPECT_EQ(ReadBytes(file), saved);
+    }
+    ASSERT_EQ(LoadText(found), 1);
+    EXPECT_EQ(game.fields.nickname, " \r");
+}
+
 TEST_F(IniDocument, UnknownKeysAndSectionsAreDroppedOnSave) {
     ASSERT_EQ(LoadText("[Settings]\nMusic=0\nSecret=1\n[Private]\nKey=2\n"), 1);
     ASSERT_EQ(game.document.Save(), 1);
@@ -143,6 +174,19 @@ TEST_F(IniDocument, FailedLoadChangesNothing) {
     EXPECT_EQ(LoadText("[Settings]\rMusic=0\r"), 0);
     EXPECT_EQ(game.document.Load(dir.Path().string().c_str()), 0); // a directory
     EXPECT_EQ(game.fields.music, 7);
+}
+
+TEST_F(IniDocument, TellsAMissingFileFromOneThatCannotBeRead) {
+    EXPECT_EQ(game.document.Read(dir.File("missing.INI").c_str()), LoadOutcome::Missing);
+    EXPECT_EQ(game.document.Read(dir.Path().string().c_str()), LoadOutcome::Unreadable);
+    const std::string loop = dir.File("loop.INI");
+    std::filesystem::create_symlink("loop.INI", loop);
+    EXPECT_EQ(game.document.Read(loop.c_str()), LoadOutcome::Unreadable);
+    WriteBytes(file, "");
+    EXPECT_EQ(game.document.Read(file.c_str()), LoadOutcome::NoLines);
+    WriteBytes(file, "[Settings]\nMusic=0\n");
+    EXPECT_EQ(game.document.Read(file.c_str()), LoadOutcome::Loaded);
+    EXPECT_EQ(game.fields.music, 0);
 }
 
 TEST_F(IniDocument, ObjectParseFailureSkipsOnlyThatLine) {

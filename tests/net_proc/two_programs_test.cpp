@@ -52,15 +52,17 @@ protected:
 
     // Both in two-player mode; the server listens on a port of the system's
     // choice, the client calls it; returns once the colours are told.
-    void ConnectBoth() {
+    void ConnectBoth(const std::string& serverName = "Alice",
+                     const std::string& clientName = "Bob") {
         ASSERT_EQ(server->Request(Command(kTwoPlayers)), "ok");
         ASSERT_EQ(client->Request(Command(kTwoPlayers)), "ok");
-        const std::string listening = server->Request("connect server 127.0.0.1 0 Alice");
-        ASSERT_EQ(listening.rfind("ok ", 0), 0u) << listening;
+        const std::string listening = server->Request("connect server 127.0.0.1 0 " + serverName);
+        ASSERT_EQ(listening.rfind("ok ", 0), 0u) << listening.substr(0, 200);
         const int port = std::atoi(listening.c_str() + 3);
         ASSERT_GT(port, 0);
-        ASSERT_EQ(client->Request("connect client 127.0.0.1 " + std::to_string(port) + " Bob"),
-                  "ok");
+        ASSERT_EQ(
+            client->Request("connect client 127.0.0.1 " + std::to_string(port) + " " + clientName),
+            "ok");
         ASSERT_TRUE(client->WaitState([](const std::string& s) {
             return StateField(s, "net") == 1 && StateField(s, "color") == 1;
         })) << client->Request("state");
@@ -205,6 +207,35 @@ TEST_F(TwoPrograms, NewGameFromTheCallerAndItsLeavingReachTheServer) {
     ASSERT_EQ(server->Request(Command(kNewGame)), "ok");
     const std::string again = server->Request("connect server 127.0.0.1 0 Alice");
     EXPECT_EQ(again.rfind("ok ", 0), 0u) << again;
+}
+
+// Whatever one copy sends, the other reads: a nickname far longer than a
+// packet may carry is cut before it goes into the greeting.
+TEST_F(TwoPrograms, AnOverlongNicknameStillGreetsTheCaller) {
+    const std::string name(70000, 'A');
+    ConnectBoth(name, "Bob");
+    const std::vector<std::string> chat = client->RequestBlock("chat");
+    ASSERT_EQ(chat.size(), 1u);
+    EXPECT_LT(chat[0].size(), 200u);
+    EXPECT_EQ(chat[0].rfind("AAAA", 0), 0u);
+    EXPECT_TRUE(chat[0].ends_with("A : Connected! Start to play..."));
+    EXPECT_FALSE(Contains(client->RequestBlock("boxes"),
+                          "Tavlion: Your opponent sent a message longer than 64 KiB. The "
+                          "connection is closed."));
+}
+
+// The longest line the chat window lets a player send, from a player with
+// the longest nickname the Connect dialog once took, arrives whole.
+TEST_F(TwoPrograms, TheLongestChatLineArrives) {
+    ConnectBoth("Alice", std::string(32767, 'B'));
+    ASSERT_EQ(client->Request("say " + std::string(70000, 'c')), "ok");
+    const std::string sent = client->RequestBlock("chat").back();
+    EXPECT_NE(sent.find(" : ccc"), std::string::npos) << sent.substr(0, 100);
+    ASSERT_TRUE(server->WaitState([&](const std::string&) {
+        return server->RequestBlock("chat").back() == sent;
+    })) << server->RequestBlock("chat").back().substr(0, 100);
+    EXPECT_EQ(StateField(server->Request("state"), "net"), 1);
+    EXPECT_EQ(StateField(client->Request("state"), "net"), 1);
 }
 
 // A caller that finds nobody listening is asked whether to try again; the

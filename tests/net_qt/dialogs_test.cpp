@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTcpServer>
 #include <QTimer>
 
 #include <algorithm>
@@ -57,6 +58,17 @@ TEST_F(ConnectDialogTest, StartsAsServerWithTheLocalAddresses) {
     EXPECT_EQ(dialog.AddressCombo()->currentText(), "");
 }
 
+// A name or a line the fields take is one the opponent's copy reads.
+TEST_F(ConnectDialogTest, NicknameAndChatFieldsTakeNoMoreThanIsSent) {
+    CConnectDlg dialog;
+    dialog.nickname = std::string(70000, 'n');
+    dialog.Prepare();
+    EXPECT_EQ(size_t(dialog.NicknameEdit()->text().size()), kMaxNicknameBytes);
+    QLineEdit* message = server->net->Chat().MessageEdit();
+    message->setText(QString(70000, 'c'));
+    EXPECT_EQ(size_t(message->text().size()), kMaxChatMessageBytes);
+}
+
 TEST_F(ConnectDialogTest, AnEmptyAddressKeepsTheDialogOpen) {
     CConnectDlg dialog;
     dialog.Prepare();
@@ -94,12 +106,26 @@ TEST_F(ConnectDialogTest, TheConnectCommandListensAndCopiesTheAddress) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "127.0.0.1");
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{CNetGame::kAddressCopied});
     EXPECT_EQ(server->scene.settings.currentMove, 1);
-    EXPECT_EQ(server->scene.isServer, 1);
+    EXPECT_TRUE(server->net->IsServer());
 
     // Connected, the command does nothing.
     server->scene.networkGame = 1;
     server->net->Connect(nullptr);
     EXPECT_TRUE(server->net->IsListening());
+}
+
+// The address goes to the clipboard only once somebody can reach it there.
+TEST_F(ConnectDialogTest, APortInUseIsReportedAloneAndNothingIsCopied) {
+    QTcpServer taken;
+    ASSERT_TRUE(taken.listen(QHostAddress::LocalHost, 0));
+    QGuiApplication::clipboard()->setText("kept");
+    EXPECT_FALSE(server->net->Start({"Alice", "127.0.0.1", taken.serverPort(), true}));
+    EXPECT_FALSE(server->net->IsListening());
+    ASSERT_EQ(boxes.size(), 1u) << ::testing::PrintToString(BoxTexts());
+    EXPECT_TRUE(boxes[0].text.starts_with("Cannot wait for an opponent at 127.0.0.1, port " +
+                                          std::to_string(taken.serverPort())))
+        << boxes[0].text;
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
 }
 
 TEST_F(ConnectDialogTest, PortsBeyondTheRangeAreRefused) {

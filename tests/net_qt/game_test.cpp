@@ -30,8 +30,8 @@ TEST_F(NetTest, GreetingsAndColourSetUpTheGame) {
     EXPECT_TRUE(client->net->Chat().isVisible());
     EXPECT_EQ(client->scene.settings.playerColor, 1); // the listening side plays White
     EXPECT_EQ(client->scene.settings.currentMove, 1);
-    EXPECT_EQ(server->scene.isServer, 1);
-    EXPECT_EQ(client->scene.isServer, 0);
+    EXPECT_TRUE(server->net->IsServer());
+    EXPECT_FALSE(client->net->IsServer());
     EXPECT_EQ(client->scene.settings.nickname, "Bob");
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{CNetGame::kAddressCopied});
 }
@@ -263,6 +263,29 @@ TEST_F(NetTest, SendWithoutConnectionDoesNothing) {
     client->net->SendNewGame();
     client->net->Close();
     EXPECT_TRUE(boxes.empty());
+}
+
+// Nicknames from a settings file and chat lines as long as the chat window
+// takes: what one side sends, the other reads, and the game goes on.
+TEST_F(NetTest, LongNicknamesAndChatLinesReachThePeer) {
+    const std::string longName(70000, 'n');
+    const uint16_t port = Listen(*server, longName);
+    ASSERT_TRUE(client->net->Start({longName, "127.0.0.1", port, false}));
+    ASSERT_TRUE(WaitFor([&] { return server->scene.networkGame && client->scene.networkGame; }))
+        << ::testing::PrintToString(BoxTexts());
+    const std::string& greeting = client->net->Chat().Log();
+    EXPECT_TRUE(greeting.starts_with("\r\nnnnn")) << greeting.substr(0, 40);
+    EXPECT_TRUE(greeting.ends_with("n : Connected! Start to play..."));
+    EXPECT_LT(greeting.size(), 200u);
+
+    Say(*client, std::string(70000, 'c'));
+    const std::string& own = client->net->Chat().Log();
+    const std::string line = own.substr(own.rfind("\r\n") + 2);
+    EXPECT_NE(line.find(" : ccc"), std::string::npos);
+    ASSERT_TRUE(WaitFor([&] { return server->net->Chat().Log().ends_with("\r\n" + line); }))
+        << ::testing::PrintToString(BoxTexts());
+    EXPECT_EQ(server->scene.networkGame, 1);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{CNetGame::kAddressCopied});
 }
 
 TEST_F(NetTest, EmptyChatMessageSendsNothing) {

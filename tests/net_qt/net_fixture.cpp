@@ -10,7 +10,7 @@ Side::Side() {
     EXPECT_EQ(scene.Create(), 1);
     scene.playWave = [](const std::string&) { return true; };
     scene.settings.playerMode = 1;
-    net = std::make_unique<CNetGame>(scene, nullptr);
+    net = std::make_unique<CNetGame>(scene.NetHost(), nullptr);
     host.net = net.get();
 }
 

@@ -1,5 +1,8 @@
 #include "scene_fixture.h"
 
+#include "platform/library.h"
+#include "platform/paths.h"
+
 TEST_F(SceneTest, MissingEngineIsSilentAtStartAndRefusesMovesOnce) {
     CScene& s = StartScene();
     EXPECT_FALSE(s.BindEngine("NoEngine.dll"));
@@ -10,7 +13,11 @@ TEST_F(SceneTest, MissingEngineIsSilentAtStartAndRefusesMovesOnce) {
     EXPECT_TRUE(boxes.empty()); // picking a figure up is no move yet
     ClickSquare(s, 4, 3);
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_NE(boxes[0].find("Engine.dll"), std::string::npos);
+    // The file and the folder as they are on this system.
+    EXPECT_NE(boxes[0].find('"' + platform::NativeLibraryName(kEngineLibraryName) + '"'),
+              std::string::npos)
+        << boxes[0];
+    EXPECT_NE(boxes[0].find('"' + platform::ExecutableDirectory() + '"'), std::string::npos);
     EXPECT_EQ(s.gameStarted, 0);
     ASSERT_NE(s.board.FigureAt(4, 1), nullptr);
     EXPECT_EQ(s.board.FigureAt(4, 3), nullptr);

@@ -1,4 +1,5 @@
 #include "scene_fixture.h"
+#include "support/board_value.h"
 #include "support/file_size_limit.h"
 
 TEST_F(SceneTest, SavingAndOpeningAGameRestoresItsSettings) {
@@ -109,4 +110,61 @@ TEST_F(SceneTest, SaveIsDisabledUntilAGameHasAPath) {
     s.networkGame = 1;
     EXPECT_FALSE(s.CanSaveGameAs());
     EXPECT_FALSE(s.CanOpenGame());
+}
+
+namespace {
+
+// A game document whose board values are `values`, all under one "[Board]"
+// header or each under its own, after settings of level Difficult.
+std::string GameWithBoardValues(const std::vector<std::string>& values, bool ownSections) {
+    std::string text = "Tavlion\r\n\r\n[Settings]\r\nGame Level=2\r\n\r\n[Board]\r\n";
+    for (size_t i = 0; i < values.size(); ++i) {
+        if (i > 0 && ownSections) text += "[Board]\r\n";
+        text += "Figures=" + values[i];
+    }
+    return text;
+}
+
+} // namespace
+
+TEST_F(SceneTest, OnlyTheLastOfRepeatedBoardValuesCountsAndARefusedOneChangesNothing) {
+    CScene& s = StartScene();
+    s.settings.playerMode = 1;
+    const std::string newGame = BoardValueText(s.board);
+    // The open game: a capture on each side and the moves that led to it.
+    MoveFigure(s, 4, 1, 4, 3);
+    MoveFigure(s, 3, 6, 3, 4);
+    MoveFigure(s, 4, 3, 3, 4);
+    MoveFigure(s, 3, 7, 3, 4);
+    ASSERT_EQ(s.board.capturedBlack.Count() + s.board.capturedWhite.Count(), 2);
+    const std::string game = (workDir / "game.chs").string();
+    ASSERT_EQ(s.SaveGame(game), 1);
+    const std::string saved = ReadFile("game.chs");
+    const std::string played = BoardValueText(s.board);
+    const std::string title = host.title;
+    // Two figures on one square.
+    const std::string damaged = "33 1 0 0 0 " + newGame.substr(newGame.find(' ') + 1);
+
+    for (const bool ownSections : {false, true}) {
+        SCOPED_TRACE(ownSections ? "repeated section" : "repeated key");
+        boxes.clear();
+        WriteFile("refused.chs", GameWithBoardValues({newGame, damaged}, ownSections));
+        EXPECT_EQ(s.OpenGame((workDir / "refused.chs").string()), 0);
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_NE(boxes[0].find("damaged"), std::string::npos);
+        EXPECT_EQ(BoardValueText(s.board), played); // figures, captures, history, moves
+        EXPECT_EQ(s.moveTable.entries.Count(), 4);
+        EXPECT_EQ(s.settings.gameLevel, 0);
+        EXPECT_EQ(s.gamePath, game);
+        EXPECT_EQ(host.title, title);
+        s.SaveCurrentGame();
+        EXPECT_EQ(ReadFile("game.chs"), saved) << "Save writes the game that was open";
+
+        WriteFile("taken.chs", GameWithBoardValues({damaged, newGame}, ownSections));
+        EXPECT_EQ(s.OpenGame((workDir / "taken.chs").string()), 1);
+        EXPECT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(BoardValueText(s.board), newGame);
+        EXPECT_EQ(s.settings.gameLevel, 2);
+        ASSERT_EQ(s.OpenGame(game), 1);
+    }
 }

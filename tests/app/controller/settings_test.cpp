@@ -1,7 +1,9 @@
 #include "scene_fixture.h"
 
 #include "render/geometry/matrix.h"
+#include "support/file_size_limit.h"
 
+#include <functional>
 #include <sstream>
 
 namespace {
@@ -141,4 +143,51 @@ TEST_F(SceneTest, CommandsChangeSettingsAtOnce) {
     EXPECT_FALSE(s.CanChooseColor());
     s.SetPlayerMode(0);
     EXPECT_EQ(s.settings.playerMode, 1);
+}
+
+TEST_F(SceneTest, ASettingsFileThatCannotBeReadIsReportedAndLeftAlone) {
+    namespace fs = std::filesystem;
+    const fs::path file = workDir / "Tavlion.INI";
+    // A folder of that name, and a link that leads only to itself.
+    const std::function<void()> makeUnreadable[] = {
+        [&] { fs::create_directory(file); },
+        [&] { fs::create_symlink(file.filename(), file); },
+    };
+    for (const auto& make : makeUnreadable) {
+        fs::remove_all(file);
+        make();
+        boxes.clear();
+        CScene& s = StartScene();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_NE(boxes[0].find((workDir / "Tavlion.INI").string()), std::string::npos);
+        EXPECT_NE(boxes[0].find("not save"), std::string::npos) << boxes[0];
+        EXPECT_EQ(s.settings.gameLevel, 0);
+        s.SetGameLevel(2);
+        EXPECT_TRUE(s.RequestClose());
+        StopScene();
+        EXPECT_EQ(boxes.size(), 1u);
+        EXPECT_FALSE(fs::is_regular_file(fs::symlink_status(file))) << "the file was replaced";
+    }
+}
+
+TEST_F(SceneTest, SettingsThatCannotBeSavedAtExitAreReportedOnce) {
+    CScene& s = StartScene();
+    {
+        FileSizeLimit full(16);
+        EXPECT_TRUE(s.RequestClose());
+    }
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0],
+              "Cannot save the settings to \"" + (workDir / "Tavlion.INI").string() + "\".");
+    StopScene();
+    EXPECT_EQ(boxes.size(), 1u);
+}
+
+TEST_F(SceneTest, ClosingTheWindowSavesTheSettings) {
+    CScene& s = StartScene();
+    s.SetGameLevel(1);
+    EXPECT_TRUE(s.RequestClose());
+    EXPECT_NE(ReadFile("Tavlion.INI").find("Game Level=1\r\n"), std::string::npos);
+    StopScene();
+    EXPECT_TRUE(boxes.empty());
 }

@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QTest>
 
+#include <algorithm>
+
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -19,12 +21,13 @@ CTavlionApp* application = nullptr;
 
 // The program reads its data from the current directory; the staged copies
 // are linked in, the settings file is the test's own.
-void LinkStagedFiles(const fs::path& into) {
+void LinkStagedFiles(const fs::path& into, const std::vector<std::string>& withheld) {
     const fs::path stage = TAVLION_STAGE_DIR;
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(stage, ec)) {
         const std::string name = entry.path().filename().string();
         if (name == "Tavlion.INI" || name == "Tavlion") continue;
+        if (std::find(withheld.begin(), withheld.end(), name) != withheld.end()) continue;
         fs::create_symlink(entry.path(), into / name, ec);
     }
 }
@@ -51,7 +54,7 @@ void ShellTest::SetUp() {
     char pattern[] = "/tmp/tavlion-shell-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
     workDir = pattern;
-    LinkStagedFiles(workDir);
+    LinkStagedFiles(workDir, withheld);
     fs::current_path(workDir);
     platform::SetMessageBoxHandler([this](const std::string& text, const std::string&, int) {
         boxes.push_back(text);

@@ -34,6 +34,8 @@ protected:
     bool Enabled(int commandId);
     bool Checked(int commandId);
 
+    // Staged data folders the working directory goes without; set before SetUp.
+    std::vector<std::string> withheld;
     std::filesystem::path workDir;
     std::filesystem::path previousDir;
     std::vector<std::string> boxes;

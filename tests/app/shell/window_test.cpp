@@ -2,6 +2,8 @@
 
 #include "app/shell/gl_surface.h"
 
+#include <GL/gl.h>
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QTest>
@@ -21,6 +23,15 @@ bool NearColour(const QColor& c, int r, int g, int b, int tolerance = 2) {
 
 // The clear colour (0.1, 0.1, 0.5) in bytes.
 constexpr int kClearR = 26, kClearG = 26, kClearB = 128;
+
+// A program folder without the board's pictures.
+class ShellWithoutTexturesTest : public ShellTest {
+protected:
+    void SetUp() override {
+        withheld = {"Textures"};
+        ShellTest::SetUp();
+    }
+};
 
 } // namespace
 
@@ -206,4 +217,28 @@ TEST_F(ShellTest, ClosingTheWindowWhileConnectedTellsTheDyingFrameNothing) {
     QObject::connect(&View(), &CTavlionView::StateChanged, [&lateChanges] { ++lateChanges; });
     App().DestroyMainWindow();
     EXPECT_EQ(lateChanges, 0);
+}
+
+// The GL resources are set up once per context; a resize changes only the
+// viewport and the projection, so the missing picture is not looked for (and
+// reported) again.
+TEST_F(ShellWithoutTexturesTest, AMissingPictureIsReportedOnceAndNotOnEveryResize) {
+    ShowWindow(800, 600);
+    for (const QSize size : {QSize(600, 600), QSize(900, 500), QSize(700, 650)}) {
+        const QSize before = View().Surface()->PixelSize();
+        Frame().resize(size);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return View().Surface()->PixelSize() != before; }, 3000));
+        QTest::qWait(50);
+        const QSize pixels = View().Surface()->PixelSize();
+        ASSERT_EQ(QSize(Scene().viewWidth, Scene().viewHeight), pixels);
+
+        ASSERT_TRUE(View().Surface()->MakeCurrent());
+        GLint viewport[4];
+        GLdouble projection[16];
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        glGetDoublev(GL_PROJECTION_MATRIX, projection);
+        EXPECT_EQ(QSize(viewport[2], viewport[3]), pixels);
+        EXPECT_NEAR(projection[5] / projection[0], double(pixels.width()) / pixels.height(), 1e-4);
+    }
+    EXPECT_EQ(std::count(boxes.begin(), boxes.end(), "Can't load image"), 1);
 }

@@ -1,0 +1,42 @@
+#include "app/controller/scene.h"
+
+std::string CScene::CNetSide::Nickname() const {
+    return std::string(scene.settings.nickname.View());
+}
+int CScene::CNetSide::PlayerColor() const {
+    return scene.settings.playerColor;
+}
+const CBoard& CScene::CNetSide::Board() const {
+    return scene.board;
+}
+bool CScene::CNetSide::IsNetworkGame() const {
+    return scene.networkGame != 0;
+}
+
+void CScene::CNetSide::SetNickname(const std::string& nickname) {
+    scene.settings.nickname = nickname;
+}
+void CScene::CNetSide::OnListening() {
+    scene.settings.currentMove = scene.settings.playerColor;
+}
+void CScene::CNetSide::OnNetworkGameBegun() {
+    scene.networkGame = 1;
+}
+void CScene::CNetSide::OnConnectionClosed() {
+    scene.waitingForPeer = 0;
+    scene.networkGame = 0;
+}
+void CScene::CNetSide::Redraw() {
+    scene.DrawFrame();
+}
+
+void CScene::CNetSide::OnPeerColour(const std::string& text) {
+    scene.OnPeerColour(text);
+}
+void CScene::CNetSide::OnPeerMove(int fromX, int fromY, int toX, int toY,
+                                  const sRuleState& rights) {
+    scene.OnPeerMove(fromX, fromY, toX, toY, rights);
+}
+void CScene::CNetSide::OnPeerNewGame() {
+    scene.OnPeerNewGame();
+}
