@@ -36,6 +36,7 @@ int CScene::OpenGame(const std::string& path) {
     board.gameOver = 0;
     StartOrStopMusic();
     ResetClocks();
+    board.EndIfNoMoveLeft();
     return 1;
 }
 
