@@ -86,6 +86,8 @@ for pair in "Music=1" "Sound Effects=1" "Game Level=0" "Player Mode=0" "Player C
 done
 
 # Second start in the same folder: open the saved game and save it again.
+# The game was under way at exit; its kept copy would be offered first.
+rm "$(e2e_dir)/Unfinished.chs"
 e2e_launch game "$(e2e_dir)"
 e2e_open "$game.chs"
 sleep 0.5
