@@ -7,6 +7,8 @@
 
 #include "board/board_services.h"
 #include "board/board_state.h"
+#include "board/draw_rules.h"
+#include "board/game_result.h"
 #include "board/move_table.h"
 #include "board/owner_list.h"
 #include "board/rules.h"
@@ -85,6 +87,27 @@ public:
     // The square under a click, or false when the ray misses the board.
     bool PickSquare(const point3d& p0, const point3d& p1, sSquare& square) const;
 
+    // The end of the game beyond mate and stalemate.
+    // The side whose move comes next: the one that did not make the last move.
+    int32_t SideToMove() const;
+    // The position on the board as the draw rules compare positions.
+    sPositionKey CurrentPositionKey();
+    // The draw the position on the board allows to claim; the rules never end
+    // a game by themselves.
+    DrawClaim ClaimableDraw();
+    // Ends the running game with `result`, showing `message` when not null.
+    void Finish(const sGameResult& result, const char* message);
+    // The positions of a game read from a file, from its history records.
+    void RebuildPositions();
+
+    // [k]: the position after k moves of the move list; the draw rules read it.
+    std::vector<sPositionKey> positions;
+    // How the game ended; kept while the finished game is browsed.
+    sGameResult result;
+    // The square of the king of the side to move while it stands in check,
+    // (-1, -1) otherwise.
+    sSquare checkedKing{-1, -1};
+
     // The board's value in a game file.
     int WriteText(FILE* file) override;
     int ParseText(const char* text) override;
@@ -148,6 +171,10 @@ private:
     bool AcceptRemoteMove(sSquare from, sSquare to) const;
     void AnnounceEnd(const char* verdict);
     void EndGame(const char* verdict);
+    // After every move that stands: keeps its position and marks a check.
+    void NotePosition();
+    void UpdateCheckMark();
+    int8_t EnPassantFile(int32_t side);
 
     void TargetsOf(const CFigure& figure, int32_t color, std::vector<sSquare>& list) const;
     void AppendTargets(const CFigure& figure, int32_t color, std::vector<sSquare>& list) const;

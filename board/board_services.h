@@ -43,4 +43,8 @@ public:
     virtual void AnimateMove(CFigure* figure, CFigure* captured, int toX, int toY) = 0;
     virtual void ShowCursor(bool shown) = 0;
     virtual void Pause(int milliseconds) = 0; // between the positions of a replay
+    // A move of `mover` stands on the board (the clocks add its increment).
+    virtual void MoveMade(int32_t mover) { (void)mover; }
+    // The engine starts or stops thinking about its move.
+    virtual void ThinkingChanged(bool thinking) { (void)thinking; }
 };

@@ -15,10 +15,12 @@ bool CBoard::RunEngine(CFigure*& moved, CFigure*& captured, sSquare& to) {
     int x = -1, y = -1;
     int* stop = services_.StopThinking();
     thinking = 1;
+    services_.ThinkingChanged(true);
     engine(figures.View(), services_.PlayerColor(), services_.GameLevel(), &rights, &captured,
            &moved, &x, &y, stop);
     if (stop) *stop = 0;
     thinking = 0;
+    services_.ThinkingChanged(false);
     to = {x, y};
     // Only a figure of this board moving to a square of it is a move.
     if (figures.IndexOf(moved) < 0 || !IsOnBoard(x, y)) return false;
@@ -34,6 +36,7 @@ void CBoard::PlaceEngineMove(CFigure& moved, CFigure* captured, sSquare to) {
     CaptureFigure(captured);
     moved.x = to.x;
     moved.y = to.y;
+    NotePosition();
 }
 
 void CBoard::ComputerReply() {
@@ -100,6 +103,7 @@ void CBoard::ApplyRemoteMove(int fromX, int fromY, int toX, int toY) {
         m->y = to.y;
     }
     AddMove();
+    NotePosition();
     if (const char* verdict = JudgeMove(services_.CurrentMove())) EndGame(verdict);
 }
 

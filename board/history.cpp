@@ -43,6 +43,7 @@ void CBoard::AddMove() {
     moveCount = moves.Count();
     // A new move leaves the browsed end of a finished game behind.
     suspendedGameOver = 0;
+    result = {};
 }
 
 void CBoard::ClearHistory() {
@@ -52,6 +53,7 @@ void CBoard::ClearHistory() {
     history.Clear();
     historyIndex = -1;
     suspendedGameOver = 0;
+    positions.clear();
 }
 
 void CBoard::RestoreRecord(int index) {
@@ -115,6 +117,7 @@ void CBoard::ShowRecord(int index) {
     historyIndex = index;
     moveCount = MovesUpTo(index);
     RestoreRecord(index);
+    UpdateCheckMark();
     if (services_.NetworkGame()) return;
     if (services_.PlayerMode() == 0) {
         services_.CurrentMove() = services_.PlayerColor() == kBlack ? kBlack : kWhite;

@@ -9,8 +9,11 @@ void CBoard::ResetGame() {
     ClearHistory();
     lastMove = {};
     gameOver = 0;
+    result = {};
     for (int word : rule::kNewGameWords) rights[word] = 0;
     SetupFigures();
+    positions.assign(1, CurrentPositionKey());
+    checkedKing = {-1, -1};
     // When the computer opens, its first move shares record 0 with the position.
     if (services_.PlayerMode() != 0 || services_.PlayerColor() != 1) PushHistory();
 }
@@ -71,6 +74,7 @@ void CBoard::TryMove(CFigure& m, CFigure* victim, sSquare to) {
     }
     attempt.victim.reset(); // the capture stands
     AddMove();
+    NotePosition();
     services_.DrawFrame();
     services_.GameStarted() = 1;
     EndPlayerTurn();
@@ -88,7 +92,11 @@ int32_t CBoard::StatusOfSideToMove(int32_t side) {
 // The verdict when a move ended the game; otherwise plays the move's sound.
 const char* CBoard::JudgeMove(int32_t side) {
     const int32_t status = StatusOfSideToMove(side);
-    if (const char* verdict = VerdictText(status)) return verdict;
+    if (const char* verdict = VerdictText(status)) {
+        result = status == kStatusMate ? sGameResult::WonBy(Opponent(side), EndReason::Mate)
+                                       : sGameResult::DrawnBy(EndReason::Stalemate);
+        return verdict;
+    }
     services_.PlaySoundEffect(status == kStatusCheck ? kSoundCheck : kSoundMove);
     return nullptr;
 }
@@ -117,7 +125,7 @@ void CBoard::HandOverTo(int32_t side) {
 void CBoard::AnnounceEnd(const char* verdict) {
     services_.PlaySoundEffect(kSoundGameEnd);
     services_.GameStarted() = 0;
-    platform::ShowMessageBox(verdict);
+    if (verdict) platform::ShowMessageBox(verdict);
     gameOver = 1;
 }
 
@@ -128,6 +136,11 @@ void CBoard::EndGame(const char* verdict) {
 
 void CBoard::EndIfNoMoveLeft() {
     if (gameOver || thinking) return;
-    if (const char* verdict = VerdictText(StatusOfSideToMove(services_.CurrentMove())))
+    const int32_t side = services_.CurrentMove();
+    const int32_t status = StatusOfSideToMove(side);
+    if (const char* verdict = VerdictText(status)) {
+        result = status == kStatusMate ? sGameResult::WonBy(Opponent(side), EndReason::Mate)
+                                       : sGameResult::DrawnBy(EndReason::Stalemate);
         AnnounceEnd(verdict);
+    }
 }
