@@ -23,3 +23,11 @@ struct sBoardState {
     std::vector<sState> capturedBlack;
     sLastMove lastMove;
 };
+
+template <class T> class COwnerList;
+using CFigureList = COwnerList<CFigure>;
+
+// A figure list as a snapshot keeps it, and back (appended to `list`);
+// without their squares the figures get (0, 0).
+void Snapshot(const CFigureList& list, std::vector<sState>& out, bool withSquares);
+void Refill(CFigureList& list, const std::vector<sState>& states, bool withSquares);

@@ -65,19 +65,32 @@ void CBoard::Finish(const sGameResult& ending, const char* message) {
 
 // Between two players every record has its position; against the computer
 // only the positions after each pair are kept, and the others stay unknown.
+// The board's own position (which a file holds apart from its records)
+// comes back unchanged.
 void CBoard::RebuildPositions() {
+    ClearSelection();
     sPositionKey unknown;
     unknown.known = false;
     positions.assign(size_t(moveTable_.entries.Count()) + 1, unknown);
-    const int shown = historyIndex;
-    const int32_t count = moveCount;
+    std::vector<sState> live;
+    Snapshot(figures, live, true);
+    const sRuleState liveRights = rights;
+    const sLastMove liveLastMove = lastMove;
+    const int32_t liveCount = moveCount;
     for (int i = 0; i < history.Count(); ++i) {
-        RestoreRecord(i);
+        const sBoardState& record = *history[i];
+        figures.Clear();
+        Refill(figures, record.pieces, true);
+        rights = record.rights;
+        lastMove = record.lastMove;
         moveCount = MovesUpTo(i);
         if (size_t(moveCount) < positions.size())
             positions[size_t(moveCount)] = CurrentPositionKey();
     }
-    if (shown >= 0) RestoreRecord(shown);
-    moveCount = count;
+    figures.Clear();
+    Refill(figures, live, true);
+    rights = liveRights;
+    lastMove = liveLastMove;
+    moveCount = liveCount;
     UpdateCheckMark();
 }

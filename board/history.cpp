@@ -2,8 +2,6 @@
 
 #include "board/board.h"
 
-namespace {
-
 void Snapshot(const CFigureList& list, std::vector<sState>& out, bool withSquares) {
     out.clear();
     for (const CFigure* f : list)
@@ -14,8 +12,6 @@ void Refill(CFigureList& list, const std::vector<sState>& states, bool withSquar
     for (const sState& s : states)
         list.Append(new CFigure{s.type, s.color, withSquares ? s.x : 0, withSquares ? s.y : 0, 0});
 }
-
-} // namespace
 
 void CBoard::PushHistory() {
     if (services_.NetworkGame()) return;

@@ -258,6 +258,12 @@ void CNetGame::Handle(const CPkg& pkg) {
     case PKG_NEWGAME:
         game_.OnPeerNewGame();
         return Changed();
+    case PKG_RESIGN:
+        game_.OnPeerResign();
+        return Changed();
+    case PKG_DRAW:
+        game_.OnPeerDraw(pkg.text);
+        return Changed();
     default:
         return;
     }
@@ -297,6 +303,14 @@ void CNetGame::SendMove(int fromX, int fromY, int toX, int toY, const sRuleState
 
 void CNetGame::SendNewGame() {
     Send(CPkg::Text(PKG_NEWGAME, {}));
+}
+
+void CNetGame::SendResign() {
+    Send(CPkg::Text(PKG_RESIGN, {}));
+}
+
+void CNetGame::SendDraw(const std::string& word) {
+    Send(CPkg::Text(PKG_DRAW, word));
 }
 
 // --- closing ---

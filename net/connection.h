@@ -49,6 +49,8 @@ public:
     // Local events for the opponent.
     void SendMove(int fromX, int fromY, int toX, int toY, const sRuleState& rules);
     void SendNewGame();
+    void SendResign();
+    void SendDraw(const std::string& word);
 
     CChatDlg& Chat();
     bool IsListening() const;

@@ -38,4 +38,7 @@ public:
     virtual void OnPeerColour(const std::string& text) = 0;
     virtual void OnPeerMove(int fromX, int fromY, int toX, int toY, const sRuleState& rights) = 0;
     virtual void OnPeerNewGame() = 0;
+    // The peer resigned, or sent a draw word (see the packet kinds).
+    virtual void OnPeerResign() {}
+    virtual void OnPeerDraw(const std::string& word) { (void)word; }
 };

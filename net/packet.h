@@ -15,6 +15,9 @@ enum PkgKind : uint8_t {
     PKG_HELLO = 3,   // text: nickname and the greeting
     PKG_COLOR = 4,   // text: "WHITE" or "BLACK", the listening side's colour
     PKG_NEWGAME = 5, // no text
+    // Kinds an earlier reader reads and ignores.
+    PKG_RESIGN = 6, // no text: the sender resigns
+    PKG_DRAW = 7,   // text: "OFFER", "ACCEPT", "DECLINE", "AGREED" or "CLAIM"
 };
 
 // The one record two copies of the game exchange. The move bytes and the

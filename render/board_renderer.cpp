@@ -30,6 +30,7 @@ constexpr sRgba kSelectedSquare = {1, 1, 0, 0.75f};
 constexpr sRgba kTargetSquare = {1, 1, 1, 0.75f};
 constexpr sRgba kOutline = {0.15f, 0.75f, 0.15f, 0.75f};
 constexpr sRgba kLastMove = {0.75f, 0.15f, 0.15f, 0.75f};
+constexpr sRgba kCheck = {1.0f, 0.0f, 0.0f, 1.0f};
 constexpr sRgba kShadow = {0, 0, 0, 0.15f};
 constexpr sRgba kGlyph = {1, 0.1f, 1, 1};
 
@@ -329,6 +330,13 @@ void CBoardRenderer::DrawLastMove(const CBoard& board) const {
     const sLastMove& m = board.lastMove;
     for (const sSquare s : {sSquare{m.fromX, m.fromY}, sSquare{m.toX, m.toY}})
         if (IsOnBoard(s.x, s.y)) DrawOutline(s.x, s.y, 0.05f);
+    // A king in check: a wider, pure red line, above the last move's.
+    const sSquare king = board.checkedKing;
+    if (!IsOnBoard(king.x, king.y)) return;
+    glLineWidth(6);
+    Colour(kCheck);
+    DrawOutline(king.x, king.y, 0.06f);
+    glLineWidth(3);
 }
 
 void CBoardRenderer::DrawShadows(const CBoard& board) const {

@@ -43,7 +43,7 @@ bool CMoveListRenderer::NeedsArrows(int entryCount, int viewHeight) {
 }
 
 void CMoveListRenderer::Draw(const CMoveTable& table, int moveCount, int viewWidth, int viewHeight,
-                             sPixelScale px) {
+                             sPixelScale px, const std::string& endLine) {
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_ALPHA_TEST);
     glDisable(GL_BLEND);
@@ -60,6 +60,11 @@ void CMoveListRenderer::Draw(const CMoveTable& table, int moveCount, int viewWid
         glColor3fv(s == moveCount - 1 ? kPlayedColour : kLineColour);
         DrawText(line, viewWidth - px(kTextLeftOfEdge),
                  px((s - first) / 2 * kLineHeight + kFirstLineY));
+    }
+    if (!endLine.empty()) {
+        const int line = count > first ? (count - 1 - first) / 2 + 1 : 0;
+        glColor3fv(kArrowColour);
+        DrawText(endLine, viewWidth - px(kTextLeftOfEdge), px(line * kLineHeight + kFirstLineY));
     }
 
     arrows.arrowsShown = 0;

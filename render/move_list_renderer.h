@@ -24,8 +24,9 @@ public:
     // The entry at `moveCount` - 1 is the last move played and drawn red.
     // Uses the bitmap font whose display lists start at kFontBase, built for
     // `scale`; the view's size is in device pixels.
+    // `endLine` (the result of a finished game) follows the last entry.
     void Draw(const CMoveTable& table, int moveCount, int viewWidth, int viewHeight,
-              sPixelScale scale = {});
+              sPixelScale scale = {}, const std::string& endLine = {});
 
     // The line of entry s when drawing starts at `firstShown`: "%d. %s" for
     // White's moves, "%s : %s" (with the line so far) for Black's.

@@ -49,11 +49,7 @@ int CScene::Create() {
     StartOrStopMusic();
     host.ReloadSky(settings.skyNumber);
 
-    gameDocument.RemoveAll();
-    BindSettings(gameDocument, settings);
-    gameDocument.SetBanner(kSettingsBanner);
-    gameDocument.AddPartition("Board")->AddItem("Figures", static_cast<CIniObject*>(&board),
-                                                INI_OBJECT);
+    BindGameDocument(false);
 
     host.InitGL();
     host.CreateFonts();
@@ -93,6 +89,7 @@ void CScene::SaveSettingsOnce(bool report) {
 
 void CScene::PrepareNewGame() {
     ResetClocks();
+    ForgetDrawOffer();
     gameStarted = 0;
     waitingForPeer = 0;
     settings.currentMove = settings.playerColor;
@@ -168,6 +165,7 @@ void CScene::StartOrStopMusic() {
 void CScene::ResetClocks() {
     whiteClock.Reset();
     blackClock.Reset();
+    countdown.Start(TimeControl());
 }
 
 bool CScene::IsClockRunning() const {
@@ -185,10 +183,21 @@ void CScene::TickClocks() {
         white = settings.currentMove == 0;
     else
         white = (settings.playerColor == 0) != (waitingForPeer != 0);
-    (white ? whiteClock : blackClock).AddSecond();
+    if (TimeControl().IsOn())
+        countdown.TakeSecond(white ? kWhite : kBlack);
+    else
+        (white ? whiteClock : blackClock).AddSecond();
 }
 
 std::string CScene::ClockText(int color) const {
+    if (TimeControl().IsOn()) {
+        const int left = countdown.Remaining(color);
+        sClock shown;
+        shown.hours = uint16_t(left / 3600);
+        shown.minutes = uint16_t(left / 60 % 60);
+        shown.seconds = uint16_t(left % 60);
+        return (color == 0 ? "White " : "Black ") + shown.Text();
+    }
     return color == 0 ? "White " + whiteClock.Text() : "Black " + blackClock.Text();
 }
 
@@ -201,6 +210,8 @@ bool CScene::PrepareClockOverlay() {
 // --- network peer ---
 
 void CScene::OnPeerMove(int fromX, int fromY, int toX, int toY, const sRuleState& rules) {
+    // The offering side's move withdraws its offer, an accepted one too.
+    if (drawOffer == DrawOffer::Accepted) drawOffer = DrawOffer::None;
     board.rights = rules;
     board.ApplyRemoteMove(fromX, fromY, toX, toY);
     DrawFrame();
@@ -210,6 +221,7 @@ void CScene::OnPeerMove(int fromX, int fromY, int toX, int toY, const sRuleState
 
 void CScene::OnPeerNewGame() {
     if (!CanReplaceGame()) return;
+    ForgetDrawOffer();
     PrepareNewGame();
     board.ResetGame();
     DrawFrame();

@@ -4,6 +4,7 @@
 #include "app/controller/engine_binding.h"
 #include "app/controller/scene_host.h"
 #include "app/controller/settings.h"
+#include "app/controller/time_control.h"
 #include "board/board.h"
 #include "board/board_services.h"
 #include "board/move_list_arrows.h"
@@ -52,6 +53,8 @@ class CScene final {
         void AnimateMove(CFigure* figure, CFigure* captured, int toX, int toY) override;
         void ShowCursor(bool shown) override;
         void Pause(int milliseconds) override;
+        void MoveMade(int32_t mover) override;
+        void ThinkingChanged(bool thinking) override;
 
     private:
         CScene& scene;
@@ -74,6 +77,8 @@ class CScene final {
         void OnPeerColour(const std::string& text) override;
         void OnPeerMove(int fromX, int fromY, int toX, int toY, const sRuleState& rights) override;
         void OnPeerNewGame() override;
+        void OnPeerResign() override;
+        void OnPeerDraw(const std::string& word) override;
 
     private:
         CScene& scene;
@@ -159,6 +164,36 @@ public:
     void OnPeerNewGame();
     void OnPeerColour(const std::string& text);
 
+    // --- the end of a game ---
+    // The draw the position allows to claim (None while the engine thinks).
+    DrawClaim ClaimableDraw() const;
+    void ClaimDraw();
+    void Resign();
+    void OfferDraw();
+    void OnPeerResign();
+    void OnPeerDraw(const std::string& word);
+    // Ends the game when a flag has fallen: from the view's timer, and once
+    // the engine has returned when its own flag fell while it thought.
+    void CheckFlag();
+    // What the status bar shows about the game: the engine thinking, the
+    // result, an offer waiting, a draw to claim; empty for none of these.
+    std::string StatusText() const;
+    // The time control the clocks run by: the setting, outside network games
+    // (the greeting carries no clock).
+    sTimeControl TimeControl() const;
+    void SetTimeControl(const sTimeControl& control);
+    // The clock of `color` shows little time left.
+    bool ClockIsLow(int color) const;
+
+    // What became of a draw offer in a network game: ours waits for the
+    // answer, or we accepted the peer's and wait for it to agree.
+    enum class DrawOffer { None, Made, Accepted };
+    DrawOffer drawOffer = DrawOffer::None;
+    // One offer per own move.
+    bool offeredThisTurn = false;
+    CCountdown countdown;
+    uint32_t thinkingSince = 0;
+
     // --- move list ---
     // The scroll arrows as last drawn; the move-list drawing fills them in.
     sMoveListArrows moveListArrows;
@@ -195,6 +230,10 @@ public:
     bool CanPlay() const;
     bool CanChoosePlayerMode() const;
     bool CanChooseColor() const;
+    bool CanClaimDraw() const;
+    bool CanResign() const;
+    bool CanOfferDraw() const;
+    bool CanChooseTimeControl() const;
 
 private:
     CServices services{*this};
@@ -240,6 +279,9 @@ private:
     void SaveSettingsOnce(bool report);
     // A distance read from a file, brought within the zoom's limits.
     void KeepCameraDistanceInLimits();
+    // The game document's keys; the result's only for a finished game, so an
+    // unfinished one is written as it always was.
+    void BindGameDocument(bool withResult);
     // Reads a game document and begins playing it; 1 when it was read.
     int LoadGame(const std::string& path);
     // At exit, once: the game under way goes to the kept file.
@@ -247,11 +289,20 @@ private:
     // A network game goes on between two players at this machine.
     void TurnIntoTwoPlayerGame();
     bool IsEnginesTurn() const;
+    // A game is under way and not over.
+    bool IsGameRunning() const;
+    // The side the local player resigns or claims for.
+    int LocalSide() const;
+    void EndGame(const sGameResult& result, const char* message);
+    // Offers and answers of a game that ends or begins anew are void.
+    void ForgetDrawOffer();
 
     CSceneHost& host;
     CEngineBinding engine;
     CFileStorage settingsDocument;
     CFileStorage gameDocument;
+    // The result as the game file keeps it: its tag and its reason.
+    Str resultTag, resultReason;
     // The settings file is written once, at exit, and never when it could
     // not be read.
     enum class SettingsSave { NotYet, Due, Done, Never };

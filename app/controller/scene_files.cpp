@@ -1,5 +1,7 @@
 #include "app/controller/scene.h"
 
+#include "app/controller/settings_binding.h"
+#include "config/ini_item.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
 
@@ -8,6 +10,17 @@ std::string TitleFor(const std::string& path) {
     return "Tavlion - " + path;
 }
 } // namespace
+
+void CScene::BindGameDocument(bool withResult) {
+    gameDocument.RemoveAll();
+    BindSettings(gameDocument, settings);
+    gameDocument.SetBanner(kSettingsBanner);
+    CIniPartition* section = gameDocument.AddPartition("Board");
+    section->AddItem("Figures", static_cast<CIniObject*>(&board), INI_OBJECT);
+    if (!withResult) return;
+    section->AddItem("Result", &resultTag, INI_STRING);
+    section->AddItem("Result Reason", &resultReason, INI_STRING);
+}
 
 int CScene::OpenGame(const std::string& path) {
     if (!LoadGame(path)) return 0;
@@ -24,7 +37,12 @@ int CScene::LoadGame(const std::string& path) {
     // Save cannot write it over the damaged file.
     const sSettings before = settings;
     board.textRefused = 0;
-    if (!gameDocument.Load(path.c_str())) {
+    resultTag = "";
+    resultReason = "";
+    BindGameDocument(true);
+    const bool loaded = gameDocument.Load(path.c_str());
+    BindGameDocument(false);
+    if (!loaded) {
         platform::ShowMessageBox("Cannot open the game file \"" + path + "\".");
         return 0;
     }
@@ -42,14 +60,31 @@ int CScene::LoadGame(const std::string& path) {
     board.gameOver = 0;
     StartOrStopMusic();
     ResetClocks();
+    ForgetDrawOffer();
+    board.result = {};
+    board.RebuildPositions();
     board.EndIfNoMoveLeft();
+    // A game that ended otherwise stays ended, without a second message.
+    const sGameResult kept =
+        ResultFromWords(std::string(resultTag.View()), std::string(resultReason.View()));
+    if (!board.gameOver && kept.IsOver()) {
+        board.result = kept;
+        board.gameOver = 1;
+        gameStarted = 0;
+    }
     return 1;
 }
 
 int CScene::SaveGame(const std::string& path) {
     if (IsThinking()) return 0;
+    const bool finished = board.gameOver && board.result.IsOver();
+    resultTag = ResultTag(board.result.outcome);
+    resultReason = ReasonWord(board.result.reason);
+    BindGameDocument(finished);
+    const bool saved = gameDocument.Save(path.c_str()) != 0;
+    BindGameDocument(false);
     // A game that did not reach the disk must not look saved.
-    if (!gameDocument.Save(path.c_str())) {
+    if (!saved) {
         platform::ShowMessageBox("Cannot save the game to \"" + path + "\".");
         return 0;
     }

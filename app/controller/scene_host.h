@@ -56,4 +56,11 @@ public:
     }
     virtual void SendNewGameToPeer() {}
     virtual void CloseConnection() {}
+    // The end of a game for the peer: a resignation, and the draw words
+    // ("OFFER", "ACCEPT", "DECLINE", "AGREED", "CLAIM").
+    virtual void SendResignToPeer() {}
+    virtual void SendDrawToPeer(const std::string& word) { (void)word; }
+
+    // The engine thinks: the cursor over the view shows it is busy.
+    virtual void SetBusy(bool busy) { (void)busy; }
 };

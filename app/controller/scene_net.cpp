@@ -24,6 +24,7 @@ void CScene::CNetSide::OnNetworkGameBegun() {
 }
 void CScene::CNetSide::OnConnectionClosed() {
     scene.waitingForPeer = 0;
+    scene.ForgetDrawOffer();
     scene.networkGame = 0;
 }
 void CScene::CNetSide::Redraw() {
@@ -39,4 +40,10 @@ void CScene::CNetSide::OnPeerMove(int fromX, int fromY, int toX, int toY,
 }
 void CScene::CNetSide::OnPeerNewGame() {
     scene.OnPeerNewGame();
+}
+void CScene::CNetSide::OnPeerResign() {
+    scene.OnPeerResign();
+}
+void CScene::CNetSide::OnPeerDraw(const std::string& word) {
+    scene.OnPeerDraw(word);
 }

@@ -78,6 +78,9 @@ int CScene::CServices::ChoosePromotion() {
 void CScene::CServices::SendMove(int fromX, int fromY, int toX, int toY) {
     if (!scene.networkGame) return;
     scene.waitingForPeer = 1;
+    // The move withdraws an offer of ours; the next turn may make another.
+    if (scene.drawOffer == DrawOffer::Made) scene.drawOffer = DrawOffer::None;
+    scene.offeredThisTurn = false;
     scene.host.SendMoveToPeer(fromX, fromY, toX, toY, scene.board.rights);
 }
 
@@ -96,4 +99,12 @@ void CScene::CServices::ShowCursor(bool shown) {
 }
 void CScene::CServices::Pause(int milliseconds) {
     scene.host.Pause(milliseconds);
+}
+
+void CScene::CServices::MoveMade(int32_t mover) {
+    if (scene.TimeControl().IsOn()) scene.countdown.AddIncrement(mover);
+}
+void CScene::CServices::ThinkingChanged(bool thinking) {
+    if (thinking) scene.thinkingSince = ClockTickNow();
+    scene.host.SetBusy(thinking);
 }

@@ -34,7 +34,9 @@ struct sSettings {
     int drawMode = 1; // kept in the files only
     // Keys an earlier build ignores.
     float cameraDistance = kStandardCameraDistance; // zoom: see CScene::Eye
-    int restoreUnfinished = 0; // a kept game at start: 0 ask, 1 restore at once
+    int restoreUnfinished = 0;    // a kept game at start: 0 ask, 1 restore at once
+    int timeControlMinutes = 0;   // per side; 0: the clocks count up
+    int timeControlIncrement = 0; // seconds added after each move
 
     sSettings();
 };

@@ -58,5 +58,7 @@ CIniPartition* BindProgramSettings(CFileStorage& document, sSettings& settings) 
     CIniPartition* section = BindSettings(document, settings);
     // How the program starts is no part of a game, so game files leave it out.
     section->AddItem("Restore Unfinished Game", &settings.restoreUnfinished, INI_INT);
+    section->AddItem("Time Control Minutes", &settings.timeControlMinutes, INI_INT);
+    section->AddItem("Time Control Increment", &settings.timeControlIncrement, INI_INT);
     return section;
 }

@@ -192,9 +192,9 @@ void CMainFrame::BuildStatusBar() {
     capsPane_ = pane("CAP");
     numPane_ = pane("NUM");
     scrollPane_ = pane("SCRL");
-    bar->showMessage(QStringLiteral("Ready"));
-    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
-        if (message.isEmpty()) bar->showMessage(QStringLiteral("Ready"));
+    bar->showMessage(gameStatus_);
+    connect(bar, &QStatusBar::messageChanged, bar, [this, bar](const QString& message) {
+        if (message.isEmpty()) bar->showMessage(gameStatus_);
     });
     UpdateLockIndicators();
 }
@@ -226,6 +226,19 @@ void CMainFrame::UpdateCommandStates() {
         if (command.checked) action->setChecked(command.checked(scene));
     }
     UpdateLockIndicators();
+    UpdateGameStatus();
+}
+
+// The game's state stands where "Ready" stood; a menu entry's prompt shown
+// meanwhile keeps its place until the pointer leaves the entry.
+void CMainFrame::UpdateGameStatus() {
+    const std::string text = view_->Scene().StatusText();
+    const QString status = text.empty() ? QStringLiteral("Ready") : QString::fromStdString(text);
+    if (status == gameStatus_) return;
+    QStatusBar* bar = statusBar();
+    const bool showing = bar->currentMessage() == gameStatus_;
+    gameStatus_ = status;
+    if (showing) bar->showMessage(status);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QRect>
+#include <QString>
 
 #include <map>
 
@@ -46,6 +47,7 @@ private:
     void AddFullScreenSwitch(QMenu* viewMenu);
     void BuildStatusBar();
     void UpdateLockIndicators();
+    void UpdateGameStatus();
 
     CTavlionView* view_;
     QToolBar* toolBar_ = nullptr;
@@ -56,6 +58,8 @@ private:
     QAction* fullScreenSwitch_ = nullptr;
     QAction* leaveFullScreen_ = nullptr;
     bool fullScreen_ = false;
+    // What the status bar shows when no prompt stands there.
+    QString gameStatus_ = QStringLiteral("Ready");
     // What full screen hides or changes, to be brought back.
     struct sWindowed {
         QRect geometry;

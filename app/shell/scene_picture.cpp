@@ -15,8 +15,10 @@ CScenePicture::CScenePicture(CScene& scene)
     layers.setUpBoardTextures = [this] { board_.LoadTextures(scene_.BoardServices()); };
     layers.drawBoard = [this] { board_.DrawBoard(scene_.board, scene_.BoardServices()); };
     layers.drawMoveList = [this] {
-        moveList_.Draw(scene_.moveTable, scene_.board.moveCount, scene_.viewWidth,
-                       scene_.viewHeight, {scene_.pixelRatio});
+        const CBoard& board = scene_.board;
+        const bool ended = board.gameOver && board.result.IsOver();
+        moveList_.Draw(scene_.moveTable, board.moveCount, scene_.viewWidth, scene_.viewHeight,
+                       {scene_.pixelRatio}, ended ? ResultTag(board.result.outcome) : "");
         // The controller hit-tests the arrows before a click reaches the board.
         scene_.moveListArrows = moveList_.arrows;
     };

@@ -162,14 +162,21 @@ void CSceneRenderer::DrawClocks() {
 
     const std::string white = scene_.ClockText(0);
     const std::string black = scene_.ClockText(1);
+    // A clock with little time left is drawn red over its shadow.
+    const auto face = [this](int color, float r, float g, float b) {
+        if (scene_.ClockIsLow(color))
+            glColor3f(1, 0.1f, 0.1f);
+        else
+            glColor3f(r, g, b);
+    };
     glColor3f(0, 0, 0);
     DrawText(white.c_str(), px(12), px(32));
-    glColor3f(1, 1, 1);
+    face(0, 1, 1, 1);
     DrawText(white.c_str(), px(10), px(30));
     const int blackX = BlackClockX(width, black, px);
     glColor3f(1, 1, 1);
     DrawText(black.c_str(), blackX + px(2), px(32));
-    glColor3f(0, 0, 0);
+    face(1, 0, 0, 0);
     DrawText(black.c_str(), blackX, px(30));
 
     glEnable(GL_DEPTH_TEST);

@@ -4,6 +4,7 @@
 #include "app/shell/gl_surface.h"
 #include "app/shell/promotion_chooser.h"
 #include "app/shell/sky_dialog.h"
+#include "app/shell/time_control_dialog.h"
 #include "platform/message_box.h"
 
 #ifdef TAVLION_HAVE_MUSIC_DIALOG
@@ -169,6 +170,12 @@ void CTavlionView::OnTimer() {
     if (scene_.IsClockRunning()) {
         scene_.TickClocks();
         RenderFrame();
+        // Out of the timer's handler: the message waits for an answer.
+        if (scene_.countdown.Fallen() >= 0)
+            QTimer::singleShot(0, this, [this] {
+                scene_.CheckFlag();
+                emit StateChanged();
+            });
     }
     if (splashCountdown_.Tick()) {
         if (splash_) splash_->close();
@@ -228,8 +235,28 @@ void CTavlionView::SendNewGameToPeer() {
     if (net_) net_->SendNewGame();
 }
 
+void CTavlionView::SendResignToPeer() {
+    if (net_) net_->SendResign();
+}
+
+void CTavlionView::SendDrawToPeer(const std::string& word) {
+    if (net_) net_->SendDraw(word);
+}
+
+void CTavlionView::SetBusy(bool busy) {
+    if (busy)
+        surface_->setCursor(Qt::BusyCursor);
+    else
+        surface_->unsetCursor();
+}
+
 void CTavlionView::CloseMainWindow() {
     window()->close();
+}
+
+void CTavlionView::ChooseTimeControl() {
+    CTimeControlDlg dialog(scene_.TimeControl(), this);
+    if (dialog.exec() == QDialog::Accepted) scene_.SetTimeControl(dialog.Chosen());
 }
 
 void CTavlionView::ChooseSky() {

@@ -51,6 +51,7 @@ public:
     void ShowChat();
     void CloseMainWindow();
     void ChooseSky();
+    void ChooseTimeControl();
     void ShowAbout();
     void OpenHelp();
     // A game kept at the last exit: offered at once, or when the splash has
@@ -83,6 +84,9 @@ public:
     void StopMusic() override;
     void SendMoveToPeer(int fromX, int fromY, int toX, int toY, const sRuleState& rules) override;
     void SendNewGameToPeer() override;
+    void SendResignToPeer() override;
+    void SendDrawToPeer(const std::string& word) override;
+    void SetBusy(bool busy) override;
     void AnimateMove(CFigure* figure, CFigure* captured, int toX, int toY) override;
 
     static constexpr int kTimerPeriodMs = 500;

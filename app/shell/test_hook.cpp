@@ -1,10 +1,10 @@
 #include "app/shell/test_hook.h"
 
+#include "app/controller/square_projection.h"
 #include "app/shell/command_table.h"
 #include "app/shell/gl_surface.h"
 #include "app/shell/main_frame.h"
 #include "app/shell/promotion_chooser.h"
-#include "app/controller/square_projection.h"
 #include "app/shell/tavlion_app.h"
 #include "app/shell/tavlion_view.h"
 #include "net/chat_dialog.h"
@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 
@@ -58,6 +59,7 @@ const CTestHook::sHookCommand CTestHook::kCommands[] = {
     {"promote", "promote knight|bishop|rook|queen", &CTestHook::Promote},
     {"where", "where <command id>", &CTestHook::Where},
     {"quit", "quit", &CTestHook::Quit},
+    {"status", "status: the status bar's message", &CTestHook::Status},
 };
 
 std::unique_ptr<CTestHook> CTestHook::FromEnvironment(CTavlionApp& app) {
@@ -239,7 +241,8 @@ std::string CTestHook::State(const sHookRequest&) {
            " color=" + std::to_string(scene.settings.playerColor) +
            " current=" + std::to_string(scene.settings.currentMove) +
            " waiting=" + std::to_string(scene.waitingForPeer) +
-           " started=" + std::to_string(scene.gameStarted);
+           " started=" + std::to_string(scene.gameStarted) +
+           " over=" + std::to_string(scene.board.gameOver);
 }
 
 std::string CTestHook::Moves(const sHookRequest&) {
@@ -310,4 +313,11 @@ std::string CTestHook::Quit(const sHookRequest&) {
         if (!frame || frame->close()) QCoreApplication::quit();
     });
     return "ok";
+}
+
+std::string CTestHook::Status(const sHookRequest&) {
+    CMainFrame* frame = Frame();
+    if (!frame) return kNoWindow;
+    frame->UpdateCommandStates();
+    return "ok " + OneLine(frame->statusBar()->currentMessage().toStdString());
 }

@@ -64,6 +64,7 @@ private:
     std::string Promote(const sHookRequest&);
     std::string Where(const sHookRequest&);
     std::string Quit(const sHookRequest&);
+    std::string Status(const sHookRequest&);
 
     // The main window once it exists; the first call also takes over the
     // promotion chooser.

@@ -113,6 +113,17 @@ std::string TavlionProcess::Request(const std::string& line) {
     return ReadLine();
 }
 
+std::vector<std::string> TavlionProcess::RequestTogether(const std::vector<std::string>& lines) {
+    if (hook_.state() != QLocalSocket::ConnectedState) return {"error " + name_ + " is gone"};
+    std::string text;
+    for (const std::string& line : lines) text += line + '\n';
+    hook_.write(text.c_str());
+    hook_.flush();
+    std::vector<std::string> replies;
+    for (size_t i = 0; i < lines.size(); ++i) replies.push_back(ReadLine());
+    return replies;
+}
+
 std::vector<std::string> TavlionProcess::RequestBlock(const std::string& line) {
     const std::string head = Request(line);
     std::vector<std::string> lines;

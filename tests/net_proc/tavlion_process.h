@@ -26,6 +26,10 @@ public:
 
     // One request; the reply's first line.
     std::string Request(const std::string& line);
+    // Several requests in one write, so the program runs them one after
+    // the other without looking at its sockets in between (as long as none
+    // waits, e.g. for an animation); their first lines.
+    std::vector<std::string> RequestTogether(const std::vector<std::string>& lines);
     // A request answered by a counted block; its lines.
     std::vector<std::string> RequestBlock(const std::string& line);
 

@@ -266,3 +266,60 @@ TEST(OneProgram, CallerGivesUpWhenNobodyListens) {
     EXPECT_EQ(caller.Request("where 32788").rfind("error", 0), 0u); // not on the toolbar
     EXPECT_TRUE(caller.Quit()) << caller.Failure() << caller.Output();
 }
+
+// Resignation and draw offers travel as packets of their own.
+TEST_F(TwoPrograms, DrawOffersAndResignationCrossBetweenTwoPrograms) {
+    constexpr int kOfferDraw = 32861, kResign = 32862, kAnimation = 32781;
+    const std::string question = "Tavlion: Your opponent offers a draw. Do you accept?";
+    const auto over = [](const std::string& s) { return StateField(s, "over") == 1; };
+    ConnectBoth();
+    Play(*server, *client, "e2", "e4");
+    Play(*client, *server, "e7", "e5");
+
+    // Declined: the offering side is told, and may not offer again this move.
+    ASSERT_EQ(client->Request("answer no"), "ok");
+    ASSERT_EQ(server->Request(Command(kOfferDraw)), "ok");
+    ASSERT_TRUE(server->WaitState([&](const std::string&) {
+        return Contains(server->RequestBlock("boxes"), "Tavlion: Your opponent declines the draw.");
+    }));
+    EXPECT_NE(server->Request(Command(kOfferDraw)), "ok");
+    EXPECT_TRUE(Contains(client->RequestBlock("boxes"), question));
+    Play(*server, *client, "g1", "f3");
+    Play(*client, *server, "b8", "c6");
+
+    // Withdrawn: the offer and the move leave together, with no animation to
+    // wait for in between; the acceptance that comes back finds no offer, and
+    // both games go on.
+    ASSERT_EQ(server->Request(Command(kAnimation)), "ok");
+    ASSERT_EQ(client->Request("answer yes"), "ok");
+    const std::vector<std::string> replies =
+        server->RequestTogether({Command(kOfferDraw), "click f1", "click c4"});
+    ASSERT_EQ(replies.size(), 3u);
+    for (const std::string& reply : replies) ASSERT_EQ(reply.rfind("ok", 0), 0u) << reply;
+    ASSERT_TRUE(client->WaitState(
+        [&](const std::string&) { return client->RequestBlock("moves").size() == 5; }));
+    const std::vector<std::string> asked = client->RequestBlock("boxes");
+    EXPECT_EQ(std::count(asked.begin(), asked.end(), question), 2);
+    Play(*client, *server, "g8", "f6");
+    EXPECT_EQ(StateField(server->Request("state"), "over"), 0);
+    EXPECT_EQ(StateField(client->Request("state"), "over"), 0);
+
+    // Accepted: both games end as a draw.
+    ASSERT_EQ(client->Request("answer yes"), "ok");
+    ASSERT_EQ(server->Request(Command(kOfferDraw)), "ok");
+    ASSERT_TRUE(server->WaitState(over)) << server->Request("status");
+    ASSERT_TRUE(client->WaitState(over)) << client->Request("status");
+    EXPECT_EQ(server->Request("status"), "ok Draw: agreed (1/2-1/2)");
+    EXPECT_EQ(client->Request("status"), "ok Draw: agreed (1/2-1/2)");
+
+    // A new game, and the caller resigns after one move.
+    ASSERT_EQ(server->Request(Command(kNewGame)), "ok");
+    ASSERT_TRUE(client->WaitState([](const std::string& s) { return StateField(s, "over") == 0; }));
+    Play(*server, *client, "d2", "d4");
+    ASSERT_EQ(client->Request("answer yes"), "ok");
+    ASSERT_EQ(client->Request(Command(kResign)), "ok");
+    ASSERT_TRUE(server->WaitState(over)) << server->Request("status");
+    EXPECT_TRUE(Contains(server->RequestBlock("boxes"), "Tavlion: Your opponent resigned."));
+    EXPECT_EQ(server->Request("status"), "ok White wins: Black resigned (1-0)");
+    EXPECT_EQ(client->Request("status"), "ok White wins: Black resigned (1-0)");
+}

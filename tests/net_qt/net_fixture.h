@@ -27,6 +27,12 @@ struct PeerHost : CSceneHost {
     void CloseConnection() override {
         if (net) net->Close();
     }
+    void SendResignToPeer() override {
+        if (net) net->SendResign();
+    }
+    void SendDrawToPeer(const std::string& word) override {
+        if (net) net->SendDraw(word);
+    }
     CNetGame* net = nullptr;
 };
 

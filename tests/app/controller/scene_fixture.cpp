@@ -16,10 +16,14 @@ void SceneTest::SetUp() {
     std::string pattern = (std::filesystem::temp_directory_path() / "scene-XXXXXX").string();
     workDir = mkdtemp(pattern.data());
     std::filesystem::current_path(workDir);
-    platform::SetMessageBoxHandler([this](const std::string& text, const std::string&, int) {
-        boxes.push_back(text);
-        return platform::kIdOk;
-    });
+    platform::SetMessageBoxHandler(
+        [this](const std::string& text, const std::string&, int buttons) {
+            boxes.push_back(text);
+            if (buttons != platform::kYesNo) return int(platform::kIdOk);
+            const bool yes = !answers.empty() && answers.front();
+            if (!answers.empty()) answers.pop_front();
+            return int(yes ? platform::kIdYes : platform::kIdNo);
+        });
     SetClockTickSource(FakeTicks);
 }
 

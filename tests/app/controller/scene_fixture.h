@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -39,7 +40,8 @@ struct FakeHost : CSceneHost {
 };
 
 // Each test runs in an empty working directory of its own, with message
-// boxes captured and a fake millisecond source for the clocks.
+// boxes captured (a Yes/No question takes the next of `answers`, No when
+// none is left) and a fake millisecond source for the clocks.
 class SceneTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -60,4 +62,5 @@ protected:
     std::filesystem::path workDir;
     std::filesystem::path previousDir;
     std::vector<std::string> boxes;
+    std::deque<bool> answers;
 };

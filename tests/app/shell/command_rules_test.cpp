@@ -1,10 +1,12 @@
 #include "shell_fixture.h"
 
 #include "app/shell/command_table.h"
+#include "support/scene_clicks.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTest>
 #include <QWindow>
 
@@ -58,6 +60,10 @@ enum Id : int {
     StopThinking = 32796,
     StopThinkingKey = 32813,
     Help = 57670,
+    ClaimDraw = 32860,
+    OfferDraw = 32861,
+    Resign = 32862,
+    TimeControl = 32863,
 };
 
 } // namespace cmd
@@ -70,7 +76,7 @@ TEST(CommandTable, HoldsEveryCommandOnceWithTheToolbarInOrder) {
         if (command.toolbarSlot >= 0)
             toolbar.at(static_cast<size_t>(command.toolbarSlot)) = command.id;
     }
-    EXPECT_EQ(ids.size(), 43u);
+    EXPECT_EQ(ids.size(), 47u);
     const std::vector<int> expected = {cmd::NewGame,
                                        cmd::Open,
                                        cmd::Save,
@@ -251,4 +257,37 @@ TEST_F(ShellTest, MenusAreBuiltFromTheTable) {
     for (QAction* entry : settings->actions())
         if (entry->menu()) submenus << entry->text();
     EXPECT_EQ(submenus, (QStringList{"Game Level", "Select Game Color"}));
+}
+
+TEST_F(ShellTest, TheEndOfAGameThroughTheMenus) {
+    EXPECT_FALSE(Enabled(cmd::ClaimDraw));
+    EXPECT_FALSE(Enabled(cmd::OfferDraw));
+    EXPECT_FALSE(Enabled(cmd::Resign));
+    EXPECT_TRUE(Enabled(cmd::TimeControl));
+    Scene().SetPlayerMode(1);
+    Scene().settings.animation = 0;
+    Scene().NewGame();
+    const int knights[][4] = {{6, 0, 5, 2}, {6, 7, 5, 5}, {5, 2, 6, 0}, {5, 5, 6, 7}};
+    for (int round = 0; round < 2; ++round)
+        for (const auto& m : knights) MoveFigure(Scene(), m[0], m[1], m[2], m[3]);
+    EXPECT_TRUE(Enabled(cmd::ClaimDraw));
+    EXPECT_TRUE(Enabled(cmd::Resign));
+    EXPECT_FALSE(Enabled(cmd::OfferDraw));   // network games only
+    EXPECT_FALSE(Enabled(cmd::TimeControl)); // not during a game
+    Frame().UpdateCommandStates();
+    EXPECT_EQ(Frame().statusBar()->currentMessage(),
+              QStringLiteral("Draw can be claimed: threefold repetition"));
+    // The menu's Actions hold the entries before Exit.
+    QMenu* actions = Frame().menuBar()->actions().at(0)->menu();
+    QStringList texts;
+    for (QAction* entry : actions->actions())
+        if (!entry->isSeparator()) texts << entry->text();
+    EXPECT_EQ(texts.mid(texts.size() - 4),
+              (QStringList{"Claim Draw", "Offer Draw", "Resign", "E&xit"}));
+    ASSERT_TRUE(Frame().Execute(cmd::ClaimDraw));
+    EXPECT_EQ(boxes.back(), "Draw!");
+    EXPECT_EQ(Frame().statusBar()->currentMessage(),
+              QStringLiteral("Draw: threefold repetition (1/2-1/2)"));
+    EXPECT_FALSE(Enabled(cmd::ClaimDraw));
+    EXPECT_FALSE(Frame().Execute(cmd::Resign));
 }
