@@ -267,3 +267,21 @@ TEST_F(GameResultTest, TheEngineThinksOnItsOwnClockWithABusyCursor) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GameResultTest, WhileTheEngineThinksTheStatusCountsItsSeconds) {
+    CScene& s = StartTwoPlayers();
+    now = 5000;
+    s.BoardServices().ThinkingChanged(true);
+    s.board.thinking = 1;
+    now = 8400;
+    EXPECT_EQ(s.StatusText(), "Thinking... 3 s");
+    EXPECT_EQ(s.ClaimableDraw(), DrawClaim::None); // the board is the engine's now
+    s.board.thinking = 0;
+    s.BoardServices().ThinkingChanged(false);
+    EXPECT_EQ(recorder.busyCalls, (std::vector<bool>{true, false}));
+    EXPECT_EQ(s.StatusText(), "");
+}
+
+} // namespace
