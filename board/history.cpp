@@ -37,9 +37,7 @@ void CBoard::PushHistory() {
 void CBoard::AddMove() {
     CMoveList& moves = moveTable_.entries;
     moves.RemoveFrom(moveCount);
-    const sLastMove& m = lastMove;
-    moves.Append(new sMove{SquareName(m.fromX, m.fromY) + " - " + SquareName(m.toX, m.toY), m.fromX,
-                           m.fromY, m.toX, m.toY});
+    moves.Append(new sMove(MoveEntryOf(lastMove)));
     moveCount = moves.Count();
     // A new move leaves the browsed end of a finished game behind.
     suspendedGameOver = 0;
@@ -52,6 +50,24 @@ void CBoard::ClearHistory() {
     history.Clear();
     historyIndex = -1;
     suspendedGameOver = 0;
+}
+
+void CBoard::ReplaceGame(CHistory& records, CMoveList& moves) {
+    history.Swap(records);
+    records.Clear();
+    historyIndex = history.Count() - 1;
+    suspendedGameOver = 0;
+    if (history.Empty()) PushHistory();
+    moveTable_.ReplaceMoves(moves);
+    moveCount = moveTable_.entries.Count();
+}
+
+void CBoard::LoadHistory(CHistory& records, CMoveList& moves) {
+    if (thinking) return;
+    ClearFigures();
+    ReplaceGame(records, moves);
+    RestoreRecord(historyIndex);
+    gameOver = 0;
 }
 
 void CBoard::RestoreRecord(int index) {
@@ -89,8 +105,7 @@ void CBoard::ResumeGameOver() {
 int CBoard::MovesUpTo(int index) const {
     const int entries = moveTable_.entries.Count();
     if (index >= history.Count() - 1) return entries;
-    const bool computerOpened = services_.PlayerMode() == 0 && services_.PlayerColor() == 1;
-    return std::min(index * MovesPerRecord() + (computerOpened ? 1 : 0), entries);
+    return std::min(index * MovesPerRecord() + (ComputerOpens() ? 1 : 0), entries);
 }
 
 // The side whose move comes next in the move list, read off the position on
@@ -117,7 +132,7 @@ void CBoard::ShowRecord(int index) {
         return;
     }
     const int32_t next = NextMoverInList();
-    HandOverTo(next >= 0 ? next : index % 2 == 1 ? kBlack : kWhite);
+    HandOverTo(next >= 0 ? next : index % 2 == 1 ? Opponent(startSide) : startSide);
 }
 
 void CBoard::StepBack() {
@@ -153,7 +168,7 @@ void CBoard::ReplayGame() {
     ResumeGameOver();
     moveTable_.firstShown = 0;
     historyIndex = 0;
-    moveCount = computer && services_.PlayerColor() == 1 ? 1 : 0;
+    moveCount = ComputerOpens() ? 1 : 0;
     const auto animate = [this](int entry, bool play) {
         const sMove* m = moveTable_.entries[entry];
         if (!m) return;
@@ -172,7 +187,8 @@ void CBoard::ReplayGame() {
             animate(moveCount - 1, false);
         }
         RestoreRecord(i);
-        if (services_.PlayerMode() == 1) services_.CurrentMove() = i % 2 == 1 ? 1 : 0;
+        if (services_.PlayerMode() == 1)
+            services_.CurrentMove() = i % 2 == 1 ? Opponent(startSide) : startSide;
         services_.DrawFrame();
         services_.Pause(300);
         moveCount += MovesPerRecord();

@@ -3,16 +3,34 @@
 
 using namespace move_flow;
 
-void CBoard::ResetGame() {
-    // The engine still reads and writes these figures until its call returns.
-    if (thinking) return;
+void CBoard::PrepareGame(int32_t side) {
     ClearHistory();
     lastMove = {};
     gameOver = 0;
+    startSide = side;
+}
+
+bool CBoard::ComputerOpens() const {
+    return services_.PlayerMode() == 0 && services_.PlayerColor() != startSide;
+}
+
+void CBoard::ResetGame() {
+    // The engine still reads and writes these figures until its call returns.
+    if (thinking) return;
+    PrepareGame(kWhite);
     for (int word : rule::kNewGameWords) rights[word] = 0;
     SetupFigures();
     // When the computer opens, its first move shares record 0 with the position.
-    if (services_.PlayerMode() != 0 || services_.PlayerColor() != 1) PushHistory();
+    if (!ComputerOpens()) PushHistory();
+}
+
+void CBoard::SetUpGame(const std::vector<sState>& pieces, const sRuleState& start, int32_t side) {
+    if (thinking) return;
+    PrepareGame(side);
+    ClearFigures();
+    for (const sState& s : pieces) AddFigure(s.type, s.color, s.x, s.y);
+    rights = start;
+    if (!ComputerOpens()) PushHistory();
 }
 
 bool CBoard::ClicksBlocked() {
@@ -22,7 +40,11 @@ bool CBoard::ClicksBlocked() {
 
 void CBoard::OnBoardClick(const point3d& p0, const point3d& p1) {
     sSquare square;
-    if (ClicksBlocked() || !PickSquare(p0, p1, square)) return;
+    if (!ClicksBlocked() && PickSquare(p0, p1, square)) ClickSquare(square);
+}
+
+void CBoard::ClickSquare(sSquare square) {
+    if (ClicksBlocked()) return;
     CFigure* hit = FigureAt(square.x, square.y);
     const bool own = hit && hit->color == services_.CurrentMove();
     if (!selected || !selectedFigure) {
@@ -50,6 +72,12 @@ int32_t CBoard::StatusOf(int32_t color) {
     if (GetCurrentStateFn state = services_.CurrentStateEntry())
         state(figures.View(), color, &rights, &status);
     return status;
+}
+
+void CBoard::CancelSelection() {
+    if (!selected) return;
+    ClearSelection();
+    lastMove = lastMoveBeforeSelection_;
 }
 
 void CBoard::Select(CFigure* figure, sSquare square) {
@@ -126,8 +154,10 @@ void CBoard::EndGame(const char* verdict) {
     PushHistory();
 }
 
-void CBoard::EndIfNoMoveLeft() {
-    if (gameOver || thinking) return;
-    if (const char* verdict = VerdictText(StatusOfSideToMove(services_.CurrentMove())))
-        AnnounceEnd(verdict);
+bool CBoard::EndIfNoMoveLeft(int32_t side) {
+    if (gameOver || thinking) return gameOver != 0;
+    const char* verdict =
+        VerdictText(StatusOfSideToMove(side < 0 ? services_.CurrentMove() : side));
+    if (verdict) AnnounceEnd(verdict);
+    return verdict != nullptr;
 }

@@ -5,34 +5,20 @@
 #include "net/connect_dialog.h"
 #include "net/net_game_host.h"
 #include "net/peer_move.h"
+#include "platform/clipboard.h"
 #include "platform/message_box.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <cstring>
+
 namespace {
 
 constexpr int kListenBacklog = 5;
 constexpr qsizetype kMaxErrorText = 255;
-
-bool CopyToClipboard(const std::string& text) {
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        platform::ShowMessageBox("Cannot open the Clipboard");
-        return false;
-    }
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    const QString wanted = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    clipboard->setText(wanted);
-    if (clipboard->text() != wanted) {
-        platform::ShowMessageBox("Unable to set Clipboard data");
-        return false;
-    }
-    return true;
-}
 
 std::string Capped(std::string text, size_t bytes) {
     if (text.size() > bytes) text.resize(bytes);
@@ -121,7 +107,7 @@ bool CNetGame::Listen(const sConnectRequest& request) {
         return false;
     }
     // The address is passed on only once an opponent can reach it there.
-    if (!CopyToClipboard(request.address)) {
+    if (!platform::CopyToClipboard(request.address)) {
         Discard(listener_);
         return false;
     }
@@ -230,6 +216,9 @@ void CNetGame::OnPeerLost() {
 void CNetGame::Handle(const CPkg& pkg) {
     switch (pkg.kind) {
     case PKG_HELLO:
+        peerNickname_ = pkg.text.ends_with(kGreeting)
+                            ? pkg.text.substr(0, pkg.text.size() - std::strlen(kGreeting))
+                            : std::string();
         if (server_) {
             chat_->ShowLine(pkg.text);
             game_.OnNetworkGameBegun();

@@ -60,6 +60,8 @@ public:
     bool IsCalling() const { return peer_ && !peerConnected_; }
     // The last Start waited for the opponent rather than called it.
     bool IsServer() const { return server_; }
+    // The name the opponent greeted with; empty before the greeting.
+    const std::string& PeerNickname() const { return peerNickname_; }
 
     // How long one attempt to reach a listening side may take.
     int callTimeoutMs = 15000;
@@ -118,4 +120,5 @@ private:
     int session_ = 0;
     bool reading_ = false;
     bool peerLeft_ = false;
+    std::string peerNickname_;
 };

@@ -8,6 +8,7 @@
 #include "render/geometry/matrix.h"
 
 #include <iterator>
+#include <memory>
 
 namespace {
 
@@ -51,8 +52,9 @@ int CScene::Create() {
     gameDocument.RemoveAll();
     BindSettings(gameDocument, settings);
     gameDocument.SetBanner(kSettingsBanner);
-    gameDocument.AddPartition("Board")->AddItem("Figures", static_cast<CIniObject*>(&board),
-                                                INI_OBJECT);
+    CIniPartition* boardSection = gameDocument.AddPartition("Board");
+    boardSection->AddItem("Figures", static_cast<CIniObject*>(&board), INI_OBJECT);
+    boardSection->AddItem(std::make_unique<CIniOptionalText>("Start Position", &startPosition));
 
     host.InitGL();
     host.CreateFonts();
@@ -92,6 +94,7 @@ void CScene::PrepareNewGame() {
     gameStarted = 0;
     waitingForPeer = 0;
     settings.currentMove = settings.playerColor;
+    startPosition = "";
 }
 
 void CScene::NewGame() {
@@ -108,6 +111,7 @@ void CScene::StartGame() {
     // Without the engine the game would pass for started with nobody to open it.
     if (!IsEngineReady()) return move_flow::ReportMissingEngine();
     settings.currentMove = settings.playerColor;
+    startPosition = "";
     board.ResetGame();
     board.ComputerMove();
     gameStarted = 1;

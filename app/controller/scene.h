@@ -12,8 +12,15 @@
 #include "net/net_game_host.h"
 #include "platform/sound.h"
 #include "render/geometry/point3d.h"
+#include "render/move_list_renderer.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
+
+namespace notation {
+struct PgnGameEntry;
+}
 
 // The game controller: who plays, whose turn it is, the clocks, the camera,
 // the engine binding, the settings and the game files. The window forwards
@@ -133,6 +140,31 @@ public:
     int SaveGame(const std::string& path);
     std::string HelpFilePath() const;
 
+    // --- notation ---
+    // The whole game as PGN text. `warning` gets what to tell the player
+    // about it: the first move the standard rules do not allow.
+    std::string GameAsPgn(std::string* warning = nullptr) const;
+    // Export PGN: writes the game to `path`, safely; 1 on success.
+    int ExportPgn(const std::string& path);
+    // The position on the board as FEN, with its move counters.
+    std::string PositionAsFen() const;
+    // Paste Position: a new game from `fen` in the current mode; the
+    // engine moves first when the position gives it the move. False, with
+    // the reason told, when the text is refused.
+    bool SetUpPosition(const std::string& fen);
+    // Import PGN: the file's games, one of them chosen by the host. The
+    // game on the board changes only when one is imported.
+    bool ImportPgnFile(const std::string& path);
+    bool ImportPgnGame(std::string_view text, const notation::PgnGameEntry& entry, int index,
+                       const std::string& path);
+    // A move typed as SAN ("Nf3", "exd8=N") or by its squares ("g1f3",
+    // "E2 - E4"), played as the two clicks on its squares would play it.
+    bool PlayTypedMove(const std::string& text);
+    // The move list in standard notation while "Standard Notation" is on,
+    // else null; worked out again only when the game changed.
+    const sMoveNotation* MoveNotation();
+    bool CanCopyGame() const;
+
     // --- network peer ---
     void OnPeerMove(int fromX, int fromY, int toX, int toY, const sRuleState& rules);
     void OnPeerNewGame();
@@ -196,6 +228,9 @@ public:
     sClock whiteClock, blackClock;
     int networkGame = 0;
     int waitingForPeer = 0;
+    // The FEN of the position the game was set up from; empty for the usual
+    // start. Saved with the game only when it is not empty.
+    Str startPosition;
 
     int viewWidth = 800, viewHeight = 600;
     float aspect = 800.0f / 600.0f;
@@ -214,6 +249,12 @@ private:
     void ApplyBlackSide();
     void StartOrStopMusic();
     std::string SettingsPath() const;
+    static std::string TitleFor(const std::string& path);
+    // "Player", "Tavlion (Easy)" or the network opponent's name.
+    std::string PlayerName(int color) const;
+    // The start side the board takes from `startPosition`.
+    void ApplyStartPosition();
+    void TakeOverImportedGame(CHistory& records, CMoveList& moves, int sideToMove);
     // Saves the settings file at exit, once; `report` says when it fails.
     void SaveSettingsOnce(bool report);
 
@@ -226,4 +267,10 @@ private:
     enum class SettingsSave { NotYet, Due, Done, Never };
     SettingsSave settingsSave = SettingsSave::NotYet;
     bool destroyed = false;
+    // The figure a typed move promotes to, answered in place of the chooser.
+    int typedPromotion = 0;
+    // The move list in standard notation and the game it was made for.
+    sMoveNotation moveNotation;
+    std::vector<int32_t> moveNotationKey;
+    std::string moveNotationStart;
 };

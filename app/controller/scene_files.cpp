@@ -3,11 +3,9 @@
 #include "platform/message_box.h"
 #include "platform/paths.h"
 
-namespace {
-std::string TitleFor(const std::string& path) {
+std::string CScene::TitleFor(const std::string& path) {
     return "Tavlion - " + path;
 }
-} // namespace
 
 int CScene::OpenGame(const std::string& path) {
     if (!CanReplaceGame()) return 0;
@@ -16,16 +14,22 @@ int CScene::OpenGame(const std::string& path) {
     // stays as it was rather than passing for the one asked for, and a later
     // Save cannot write it over the damaged file.
     const sSettings before = settings;
+    const Str startBefore = startPosition;
+    // A file without a set-up start began from the usual one.
+    startPosition = "";
     board.textRefused = 0;
     if (!gameDocument.Load(path.c_str())) {
+        startPosition = startBefore;
         platform::ShowMessageBox("Cannot open the game file \"" + path + "\".");
         return 0;
     }
     if (board.textRefused) {
         settings = before;
+        startPosition = startBefore;
         platform::ShowMessageBox("The game in \"" + path + "\" is damaged and was not opened.");
         return 0;
     }
+    ApplyStartPosition();
     host.SetTitle(TitleFor(path));
     gamePath = path;
     host.ReloadSky(settings.skyNumber);

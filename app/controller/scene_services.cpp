@@ -70,7 +70,8 @@ void CScene::CServices::DrawFrame() {
 int CScene::CServices::ChoosePromotion() {
     // The chooser opens on the queen; anything else than a piece a pawn may
     // become counts as the queen too.
-    const int type = scene.host.ChoosePromotion(scene.settings.currentMove);
+    const int type = scene.typedPromotion ? scene.typedPromotion
+                                          : scene.host.ChoosePromotion(scene.settings.currentMove);
     scene.promotionType = type >= 2 && type <= 5 ? type : 5;
     return scene.promotionType;
 }

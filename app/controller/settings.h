@@ -27,7 +27,8 @@ struct sSettings {
     int timer = 1; // draw the clocks
     Str nickname = "Player";
     int moveList = 1;
-    int drawMode = 1; // kept in the files only
+    int drawMode = 1;         // kept in the files only
+    int standardNotation = 0; // the move list in SAN ("1. e4 e5")
 
     sSettings();
 };

@@ -42,8 +42,9 @@ constexpr sSettingsKey kSettingsKeys[] = {
     {"Nickname", INI_STRING, FieldOf<&sSettings::nickname>},
     {"Move List", INI_INT, FieldOf<&sSettings::moveList>},
     {"Draw Mode", INI_INT, FieldOf<&sSettings::drawMode>},
+    {"Standard Notation", INI_INT, FieldOf<&sSettings::standardNotation>},
 };
-static_assert(std::size(kSettingsKeys) == 22);
+static_assert(std::size(kSettingsKeys) == 23);
 
 } // namespace
 

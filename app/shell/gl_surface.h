@@ -35,12 +35,16 @@ signals:
     void Resized(QSize pixels);
     void MousePressed(Qt::MouseButton button, QPoint pixel);
     void MouseMoved(QPoint pixel, Qt::MouseButtons buttons);
+    // A key pressed while this window has the keyboard; `accepted` is set
+    // by the receiver that takes it.
+    void KeyPressed(QKeyEvent* event, bool* accepted);
 
 protected:
     void exposeEvent(QExposeEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QOpenGLContext* context_ = nullptr;

@@ -13,6 +13,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTimerEvent>
@@ -44,6 +45,9 @@ CTavlionView::CTavlionView(QWidget* parent)
         if (button == Qt::LeftButton) OnLeftButtonDown(at);
     });
     connect(surface_, &CGLSurface::MouseMoved, this, &CTavlionView::OnMouseMove);
+    connect(surface_, &CGLSurface::KeyPressed, this, [this](QKeyEvent* event, bool* accepted) {
+        *accepted = OnKeyTyped(event->key(), event->modifiers(), event->text());
+    });
 }
 
 CTavlionView::~CTavlionView() {
@@ -173,13 +177,19 @@ std::string CTavlionView::SaveAsPath(const std::string& chosen, bool gameFilterS
     return hasExtension ? chosen : chosen + ".chs";
 }
 
+// A ".pgn" file chosen here is imported.
 void CTavlionView::OpenGameDialog() {
-    QFileDialog dialog(this, {}, {}, QString::fromLatin1(kGameFilter));
+    QFileDialog dialog(this, {}, {},
+                       QString::fromLatin1(kGameFilter) + ";;" + QString::fromLatin1(kPgnFilter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    scene_.OpenGame(dialog.selectedFiles().first().toStdString());
+    const QString path = dialog.selectedFiles().first();
+    if (path.endsWith(QStringLiteral(".pgn"), Qt::CaseInsensitive))
+        scene_.ImportPgnFile(path.toStdString());
+    else
+        scene_.OpenGame(path.toStdString());
 }
 
 void CTavlionView::SaveGameAsDialog() {

@@ -55,6 +55,17 @@ public:
     void OpenHelp();
     // The help file to open: the page of the start-up directory, or empty.
     QString HelpDocument() const;
+    // Games and positions in standard notation.
+    void ExportPgnDialog();
+    void ImportPgnDialog();
+    void CopyGame();
+    void CopyPosition();
+    void PastePosition();
+    // A key for the move being typed: letters, digits and signs add to it,
+    // Backspace takes one back, Enter plays it, Escape clears it. False
+    // when the key is not one of these.
+    bool OnKeyTyped(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+    const QString& TypedMove() const { return typed_; }
 
     // Window events, also driven by tests with pixel positions.
     void OnTimer();
@@ -80,9 +91,12 @@ public:
     void SendMoveToPeer(int fromX, int fromY, int toX, int toY, const sRuleState& rules) override;
     void SendNewGameToPeer() override;
     void AnimateMove(CFigure* figure, CFigure* captured, int toX, int toY) override;
+    int ChoosePgnGame(const std::vector<notation::PgnGameEntry>& games) override;
+    std::string PeerNickname() const override;
 
     static constexpr int kTimerPeriodMs = 500;
     static constexpr const char* kGameFilter = "Tavlion R File (*.chs)";
+    static constexpr const char* kPgnFilter = "PGN Game (*.pgn)";
 
 signals:
     // Something a command's rules read may have changed.
@@ -90,8 +104,11 @@ signals:
 
 protected:
     void timerEvent(QTimerEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void ShowTypedMove();
+
     CGLSurface* surface_;
     QWidget* container_;
     CScene scene_;
@@ -105,4 +122,5 @@ private:
     int timerId_ = 0;
     QPoint lastMouse_;
     bool created_ = false;
+    QString typed_; // the move being typed
 };
