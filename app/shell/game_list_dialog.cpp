@@ -48,7 +48,7 @@ QVariant CGameListModel::headerData(int section, Qt::Orientation orientation, in
 
 CGameListDlg::CGameListDlg(const std::vector<notation::PgnGameEntry>& games, QWidget* parent)
     : QDialog(parent), model_(games), table_(new QTableView) {
-    setWindowTitle(QStringLiteral("Import PGN"));
+    setWindowTitle(QStringLiteral("Choose a Game"));
     table_->setObjectName(QStringLiteral("gameList"));
     table_->setModel(&model_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -68,7 +68,7 @@ CGameListDlg::CGameListDlg(const std::vector<notation::PgnGameEntry>& games, QWi
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_);
     layout->addWidget(buttons);
-    resize(640, 420);
+    resize(680, 420);
 }
 
 int CGameListDlg::Choose() {

@@ -85,6 +85,8 @@ bool CTavlionView::Create() {
     splash_ = new CSplashDlg(this);
     splash_->ShowCentred();
     timerId_ = startTimer(kTimerPeriodMs);
+    // Moves can be typed from the start.
+    setFocus();
     return true;
 }
 
