@@ -3,41 +3,20 @@
 // and putting it on the board), then the move list in SAN, the PGN export
 // and the FEN of the position.
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <string>
 
 #include "app/controller/scene.h"
+#include "best_of.h"
 #include "notation/fen.h"
 #include "notation/pgn_writer.h"
 #include "notation/san.h"
 #include "random_games.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Best(int runs, const std::function<void()>& work) {
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        const Clock::time_point start = Clock::now();
-        work();
-        best =
-            std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    }
-    return best;
-}
-
-notation::testing::RandomGame LongGame(int plies) {
-    for (uint32_t seed = 1;; ++seed) {
-        notation::testing::RandomGame game = notation::testing::PlayRandomGame(seed, plies);
-        if (int(game.moves.size()) == plies) return game;
-    }
-}
 
 void Report(const char* what, double ms) {
     std::printf("%-58s %8.2f ms\n", what, ms);
@@ -53,7 +32,7 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(dir);
     std::filesystem::current_path(dir);
     {
-        const notation::testing::RandomGame game = LongGame(400);
+        const notation::testing::RandomGame game = notation::testing::PlayGameOfLength(400);
         notation::PgnExport out;
         out.san = notation::SanOfMoves(game.start, game.moves);
         std::ofstream("long.pgn", std::ios::binary) << notation::WritePgn(out);
@@ -61,28 +40,28 @@ int main(int argc, char** argv) {
         CSceneHost host;
         CScene scene(host);
         scene.Create();
-        const double open = Best(runs, [&] { scene.ImportPgnFile((dir / "long.pgn").string()); });
+        const double open = BestOf(runs, [&] { scene.ImportPgnFile((dir / "long.pgn").string()); });
         std::printf("one game of %d moves of both sides, %d history records\n",
                     scene.moveTable.entries.Count(), scene.board.history.Count());
         Report("importing it through the controller (history included)", open);
 
         scene.settings.standardNotation = 1;
         size_t texts = scene.MoveNotation()->texts.size();
-        const double cached = Best(runs, [&] { texts = scene.MoveNotation()->texts.size(); });
+        const double cached = BestOf(runs, [&] { texts = scene.MoveNotation()->texts.size(); });
         Report("the move list in SAN, for a frame of the same game", cached);
         // The usual start, written out and left empty by turns: the same
         // game under another key, so the list is worked out each time.
         bool spelled = false;
-        const double fresh = Best(runs, [&] {
+        const double fresh = BestOf(runs, [&] {
             spelled = !spelled;
             scene.startPosition = spelled ? std::string(notation::kStartFen) : std::string();
             texts = scene.MoveNotation()->texts.size();
         });
         std::printf("%zu texts\n", texts);
         Report("the move list in SAN, worked out afresh", fresh);
-        const double pgn = Best(runs, [&] { scene.GameAsPgn(); });
+        const double pgn = BestOf(runs, [&] { scene.GameAsPgn(); });
         Report("the game as PGN", pgn);
-        const double fen = Best(runs, [&] { scene.PositionAsFen(); });
+        const double fen = BestOf(runs, [&] { scene.PositionAsFen(); });
         Report("the position as FEN", fen);
         scene.Destroy();
     }

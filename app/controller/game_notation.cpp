@@ -34,8 +34,8 @@ std::vector<notation::PlayedMove> PlayedMoves(const CBoard& board, const CMoveTa
         checkpoints.push_back({board.MovesUpTo(k), board.history[k]});
     notation::ResolvePromotions(start, moves, checkpoints);
     // A network game keeps no records; its last promotion is in the rights.
-    if (!moves.empty() && !moves.back().promotion && total == entries.Count() &&
-        board.rights[rule::kPromotion])
+    if (board.history.Empty() && !moves.empty() && !moves.back().promotion &&
+        total == entries.Count() && board.rights[rule::kPromotion])
         moves.back().promotion = board.rights[rule::kPromotedType];
     return moves;
 }
