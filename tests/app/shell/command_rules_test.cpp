@@ -68,7 +68,7 @@ TEST(CommandTable, HoldsEveryCommandOnceWithTheToolbarInOrder) {
         if (command.toolbarSlot >= 0)
             toolbar.at(static_cast<size_t>(command.toolbarSlot)) = command.id;
     }
-    EXPECT_EQ(ids.size(), 41u);
+    EXPECT_EQ(ids.size(), 47u);
     const std::vector<int> expected = {cmd::NewGame,
                                        cmd::Open,
                                        cmd::Save,
