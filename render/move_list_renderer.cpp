@@ -54,7 +54,7 @@ bool CMoveListRenderer::NeedsArrows(int entryCount, int viewHeight) {
 }
 
 void CMoveListRenderer::Draw(const CMoveTable& table, int moveCount, int viewWidth, int viewHeight,
-                             const sMoveNotation* notation) {
+                             sPixelScale px, const sMoveNotation* notation) {
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_ALPHA_TEST);
     glDisable(GL_BLEND);
@@ -75,13 +75,13 @@ void CMoveListRenderer::Draw(const CMoveTable& table, int moveCount, int viewWid
                                           : LineText(table, first, s, whiteLine);
         const int row = notation ? (s + shift) / 2 - firstLine : (s - first) / 2;
         glColor3fv(s == moveCount - 1 ? kPlayedColour : kLineColour);
-        DrawText(line, viewWidth - kTextLeftOfEdge, row * kLineHeight + kFirstLineY);
+        DrawText(line, viewWidth - px(kTextLeftOfEdge), px(row * kLineHeight + kFirstLineY));
     }
 
     arrows.arrowsShown = 0;
-    if (NeedsArrows(count + shift, viewHeight)) {
+    if (NeedsArrows(count + shift, px.Points(viewHeight))) {
         arrows.arrowsShown = 1;
-        StoreArrows(viewWidth, viewHeight);
+        StoreArrows(viewWidth, viewHeight, px);
         glColor3fv(kArrowColour);
         glBegin(GL_TRIANGLES);
         for (const point3d* arrow : {arrows.up, arrows.down})
@@ -93,13 +93,13 @@ void CMoveListRenderer::Draw(const CMoveTable& table, int moveCount, int viewWid
     glDepthFunc(GL_LEQUAL);
 }
 
-void CMoveListRenderer::StoreArrows(int w, int h) {
-    arrows.up[0] = windowToWorld_(w - 25, 100);
-    arrows.up[1] = windowToWorld_(w - 12, 70);
-    arrows.up[2] = windowToWorld_(w, 100);
-    arrows.down[0] = windowToWorld_(w - 25, h - 30);
-    arrows.down[1] = windowToWorld_(w - 12, h);
-    arrows.down[2] = windowToWorld_(w, h - 30);
+void CMoveListRenderer::StoreArrows(int w, int h, sPixelScale px) {
+    arrows.up[0] = windowToWorld_(w - px(25), px(100));
+    arrows.up[1] = windowToWorld_(w - px(12), px(70));
+    arrows.up[2] = windowToWorld_(w, px(100));
+    arrows.down[0] = windowToWorld_(w - px(25), h - px(30));
+    arrows.down[1] = windowToWorld_(w - px(12), h);
+    arrows.down[2] = windowToWorld_(w, h - px(30));
 }
 
 void CMoveListRenderer::DrawText(const std::string& text, int windowX, int windowY) const {

@@ -2,6 +2,7 @@
 
 #include "board/move_list_arrows.h"
 #include "render/geometry/point3d.h"
+#include "render/pixel_scale.h"
 
 #include <functional>
 #include <string>
@@ -30,10 +31,11 @@ public:
         : windowToWorld_(std::move(windowToWorld)) {}
 
     // The entry at `moveCount` - 1 is the last move played and drawn red.
-    // Uses the bitmap font whose display lists start at kFontBase. With
-    // `notation` the lines read "1. e4 e5" instead of "1. E2 - E4 : E7 - E5".
+    // Uses the bitmap font whose display lists start at kFontBase, built for
+    // `scale`; the view's size is in device pixels. With `notation` the lines
+    // read "1. e4 e5" instead of "1. E2 - E4 : E7 - E5".
     void Draw(const CMoveTable& table, int moveCount, int viewWidth, int viewHeight,
-              const sMoveNotation* notation = nullptr);
+              sPixelScale scale = {}, const sMoveNotation* notation = nullptr);
 
     // The line of entry s when drawing starts at `firstShown`: "%d. %s" for
     // White's moves, "%s : %s" (with the line so far) for Black's.
@@ -44,7 +46,7 @@ public:
     // with Black's.
     static std::string NotationLineText(const sMoveNotation& notation, int firstShown, int s,
                                         std::string& whiteLine);
-    // Whether the list is long enough for the arrows.
+    // Whether the list is long enough for the arrows; the height in points.
     static bool NeedsArrows(int entryCount, int viewHeight);
 
     // The arrows as last drawn, for hit-testing with HitArrows.
@@ -52,7 +54,7 @@ public:
 
 private:
     void DrawText(const std::string& text, int windowX, int windowY) const;
-    void StoreArrows(int viewWidth, int viewHeight);
+    void StoreArrows(int viewWidth, int viewHeight, sPixelScale px);
 
     WindowToWorldFn windowToWorld_;
 };

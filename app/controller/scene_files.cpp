@@ -8,6 +8,13 @@ std::string CScene::TitleFor(const std::string& path) {
 }
 
 int CScene::OpenGame(const std::string& path) {
+    if (!LoadGame(path)) return 0;
+    host.SetTitle(TitleFor(path));
+    gamePath = path;
+    return 1;
+}
+
+int CScene::LoadGame(const std::string& path) {
     if (!CanReplaceGame()) return 0;
     stopThinking = 0;
     // A file that cannot be read changes nothing, so the game on the board
@@ -30,8 +37,7 @@ int CScene::OpenGame(const std::string& path) {
         return 0;
     }
     ApplyStartPosition();
-    host.SetTitle(TitleFor(path));
-    gamePath = path;
+    KeepCameraDistanceInLimits();
     host.ReloadSky(settings.skyNumber);
     ApplyCamera();
     DrawFrame();

@@ -6,6 +6,7 @@
 #include <QOpenGLContext>
 #include <QResizeEvent>
 #include <QSurfaceFormat>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -100,4 +101,11 @@ void CGLSurface::keyPressEvent(QKeyEvent* event) {
     bool accepted = false;
     emit KeyPressed(event, &accepted);
     if (!accepted) QWindow::keyPressEvent(event);
+}
+
+void CGLSurface::wheelEvent(QWheelEvent* event) {
+    constexpr float kEighthsOfADegreePerNotch = 120.0f;
+    const int delta = event->angleDelta().y();
+    if (delta != 0) emit WheelTurned(float(delta) / kEighthsOfADegreePerNotch);
+    event->accept();
 }

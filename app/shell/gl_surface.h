@@ -38,6 +38,9 @@ signals:
     // A key pressed while this window has the keyboard; `accepted` is set
     // by the receiver that takes it.
     void KeyPressed(QKeyEvent* event, bool* accepted);
+    // Wheel notches turned, away from the user positive; fractions come
+    // from fine-grained wheels and touchpads.
+    void WheelTurned(float notches);
 
 protected:
     void exposeEvent(QExposeEvent* event) override;
@@ -45,6 +48,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     QOpenGLContext* context_ = nullptr;

@@ -67,7 +67,7 @@ protected:
 
     void Draw(int moveCount, const sMoveNotation* notation = nullptr) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        list.Draw(table, moveCount, kSize, kSize, notation);
+        list.Draw(table, moveCount, kSize, kSize, {}, notation);
         glFinish();
     }
     // A pixel inside the first character of line `line`.
