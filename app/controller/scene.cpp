@@ -35,7 +35,7 @@ int CScene::Create() {
     settingsDocument.SetFileName(kSettingsFileName);
     settingsDocument.SetBanner(kSettingsBanner);
     settingsDocument.RemoveAll();
-    BindSettings(settingsDocument, settings);
+    BindProgramSettings(settingsDocument, settings);
     // A missing file is a first start; one that is there but cannot be read
     // holds the player's settings, which saving the defaults would destroy.
     if (settingsDocument.Read() == LoadOutcome::Unreadable) {
@@ -97,6 +97,8 @@ void CScene::PrepareNewGame() {
 void CScene::NewGame() {
     // The engine writes its move through pointers into the board's records.
     if (!CanReplaceGame()) return;
+    // A new game leaves nothing for Reconnect to take up.
+    if (connectionLost) host.CloseConnection();
     PrepareNewGame();
     board.ResetGame();
     if (networkGame) host.SendNewGameToPeer();
@@ -171,6 +173,8 @@ bool CScene::IsClockRunning() const {
 }
 
 void CScene::TickClocks() {
+    // Nobody can move while a dropped connection waits to be taken up.
+    if (connectionLost) return;
     const uint32_t now = ClockTickNow();
     if (now - lastClockTick < 1000) return;
     lastClockTick = now;

@@ -112,6 +112,10 @@ bool CScene::CanUseConnection() const {
     return networkGame == 1;
 }
 
+bool CScene::CanReconnect() const {
+    return connectionLost == 1 && networkGame == 0;
+}
+
 bool CScene::CanUndo() const {
     return board.historyIndex > 0 && !IsThinking();
 }

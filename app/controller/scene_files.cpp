@@ -26,6 +26,8 @@ int CScene::OpenGame(const std::string& path) {
         platform::ShowMessageBox("The game in \"" + path + "\" is damaged and was not opened.");
         return 0;
     }
+    // The opened game replaces the one a dropped connection left waiting.
+    if (connectionLost) host.CloseConnection();
     host.SetTitle(TitleFor(path));
     gamePath = path;
     host.ReloadSky(settings.skyNumber);
@@ -46,6 +48,8 @@ int CScene::SaveGame(const std::string& path) {
         platform::ShowMessageBox("Cannot save the game to \"" + path + "\".");
         return 0;
     }
+    // The opened game replaces the one a dropped connection left waiting.
+    if (connectionLost) host.CloseConnection();
     host.SetTitle(TitleFor(path));
     gamePath = path;
     return 1;

@@ -28,6 +28,8 @@ struct sSettings {
     Str nickname = "Player";
     int moveList = 1;
     int drawMode = 1; // kept in the files only
+    // Kept in the settings file only, under a key earlier builds ignore.
+    int discoverable = 1; // a waiting side answers discovery queries
 
     sSettings();
 };

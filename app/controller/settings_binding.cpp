@@ -3,6 +3,7 @@
 #include "config/ini_item.h"
 
 #include <iterator>
+#include <span>
 
 const char* const kSettingsBanner =
     "Tavlion 1.4, 3D chess by the Tavlion developers\nhttps://www.tavlion.example/";
@@ -45,10 +46,22 @@ constexpr sSettingsKey kSettingsKeys[] = {
 };
 static_assert(std::size(kSettingsKeys) == 22);
 
+constexpr sSettingsKey kProgramKeys[] = {
+    {"Discoverable", INI_INT, FieldOf<&sSettings::discoverable>},
+};
+
+CIniPartition* AddKeys(CIniPartition* section, std::span<const sSettingsKey> keys,
+                       sSettings& settings) {
+    for (const auto& key : keys) section->AddItem(key.name, key.field(settings), key.type);
+    return section;
+}
+
 } // namespace
 
 CIniPartition* BindSettings(CFileStorage& document, sSettings& settings) {
-    CIniPartition* section = document.AddPartition(kSettingsSection);
-    for (const auto& key : kSettingsKeys) section->AddItem(key.name, key.field(settings), key.type);
-    return section;
+    return AddKeys(document.AddPartition(kSettingsSection), kSettingsKeys, settings);
+}
+
+CIniPartition* BindProgramSettings(CFileStorage& document, sSettings& settings) {
+    return AddKeys(BindSettings(document, settings), kProgramKeys, settings);
 }

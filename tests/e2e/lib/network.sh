@@ -1,8 +1,14 @@
 # The network dialogs of the program, filled in as a player does.
 
-# A TCP port nobody listens on now.
+# e2e_free_port [udp]: a TCP (or UDP) port nobody uses now.
 e2e_free_port() {
-    python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+    python3 - "$@" <<'PY'
+import socket, sys
+kind = socket.SOCK_DGRAM if sys.argv[1:] == ["udp"] else socket.SOCK_STREAM
+s = socket.socket(socket.AF_INET, kind)
+s.bind(("127.0.0.1", 0))
+print(s.getsockname()[1])
+PY
 }
 
 # e2e_fill_connect NICKNAME server|client ADDRESS PORT: fills in the open
