@@ -296,10 +296,11 @@ void CNetGame::OnPeerLost() {
     }
     // A partial packet at the end is dropped with the connection.
     if (!peer_ || !peerConnected_) return;
-    if (resuming_ && server_ && !game_.IsNetworkGame()) {
-        // Somebody called and left before greeting: wait on for the opponent.
-        Discard(peer_);
+    if (resuming_ && !game_.IsNetworkGame()) {
+        // Gone before the greeting: not the opponent, or not there yet.
         peerConnected_ = false;
+        if (!server_) return OnCallFailed();
+        Discard(peer_);
         StartAnswering();
         return Changed();
     }
