@@ -30,6 +30,29 @@ e2e_fill_connect() {
     e2e_wait "$E2E_TIMEOUT" "the Connect dialog to close" e2e_window_gone "$id"
 }
 
+# e2e_pick_player NICKNAME: fills in the open "Connect" dialog as a caller
+# who types no address: the first of "Players on this network" is picked and
+# "Start!" pressed. Tab order as a caller: nickname, mode, address, port, list.
+e2e_pick_player() {
+    local id box end=$((SECONDS + E2E_TIMEOUT))
+    id=$(e2e_wait_dialog '^Connect$')
+    xdotool windowfocus --sync "$id"
+    sleep 0.2
+    xdotool key ctrl+a
+    xdotool type --delay 5 "$1"
+    xdotool key Tab Down Tab Tab Tab
+    # Until an answer has come the list is empty and "Start!" finds no address.
+    until e2e_window_gone "$id"; do
+        [ $SECONDS -lt $end ] || e2e_fail "no player to pick in the Connect dialog"
+        if box=$(e2e_dialog '^Tavlion$'); then
+            e2e_dismiss "$box"
+            sleep 1
+        fi
+        xdotool windowfocus --sync "$id" key Home Return
+        sleep 0.5
+    done
+}
+
 # e2e_chat TEXT: types a line into the shown "Chess Chat" window and sends it.
 e2e_chat() {
     local id
@@ -41,4 +64,12 @@ e2e_chat() {
     sleep 0.2
     xdotool type --delay 5 "$1"
     xdotool key Return
+}
+
+# e2e_chat_sum: checksum of the "Chess Chat" window, to see lines arrive.
+e2e_chat_sum() {
+    local id
+    id=$(e2e_dialog '^Chess Chat$')
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    e2e_crop_sum "$X" "$Y" "$WIDTH" "$HEIGHT"
 }
