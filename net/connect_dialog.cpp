@@ -77,6 +77,9 @@ CConnectDlg::CConnectDlg(QWidget* parent, const sDiscoveryScope& scope)
 
     findMeBox_ = new QCheckBox(QStringLiteral("Let players on this network find me"));
     playersList_ = new QListWidget;
+    // Room for a long nickname and a full address without scrolling.
+    playersList_->setMinimumWidth(
+        playersList_->fontMetrics().horizontalAdvance(QStringLiteral("M")) * 28);
     auto* playersLayout = new QVBoxLayout;
     playersLayout->addWidget(playersList_);
     playersGroup_ = Group("Players on this network", playersLayout);
@@ -92,7 +95,6 @@ CConnectDlg::CConnectDlg(QWidget* parent, const sDiscoveryScope& scope)
     layout->addWidget(findMeBox_);
     layout->addWidget(playersGroup_, 1);
     layout->addWidget(startButton_, 0, Qt::AlignHCenter);
-    resize(260, 240);
 
     connect(clientButton_, &QRadioButton::toggled, this, &CConnectDlg::ShowMode);
     connect(browser_, &CDiscoveryBrowser::PlayersChanged, this, &CConnectDlg::ShowPlayers);
@@ -132,6 +134,7 @@ void CConnectDlg::ShowMode() {
     const bool calling = clientButton_->isChecked();
     findMeBox_->setVisible(!calling);
     playersGroup_->setVisible(calling);
+    adjustSize();
     if (calling && isVisible())
         browser_->Start();
     else

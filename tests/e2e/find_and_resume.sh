@@ -56,12 +56,15 @@ ss -K dst 127.0.0.1 dport = ":$port" | grep -q ESTAB || e2e_fail "no connection 
 for side in server client; do
     e2e_use "$side"
     e2e_dismiss "$(e2e_message_box)"
+    e2e_shot "lost-$side" >/dev/null
 done
-e2e_shot lost-server >/dev/null
 
 # Actions > Reconnect, the waiting side first; the caller calls again. Each
 # side's chat shows the other's greeting once more when the game is taken up.
-chat_changed() { [ "$(e2e_on "$1" e2e_chat_sum)" != "$2" ]; }
+chat_changed() {
+    local now
+    now=$(e2e_on "$1" e2e_chat_sum) && [ "$now" != "$2" ]
+}
 declare -A chat_before
 for side in server client; do
     e2e_use "$side"

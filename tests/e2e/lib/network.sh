@@ -67,9 +67,12 @@ e2e_chat() {
 }
 
 # e2e_chat_sum: checksum of the "Chess Chat" window, to see lines arrive.
+# Without a window manager the main window may have been raised over it.
 e2e_chat_sum() {
     local id
-    id=$(e2e_dialog '^Chess Chat$')
+    id=$(e2e_dialog '^Chess Chat$') || return 1
+    xdotool windowraise "$id"
+    sleep 0.1
     eval "$(xdotool getwindowgeometry --shell "$id")"
     e2e_crop_sum "$X" "$Y" "$WIDTH" "$HEIGHT"
 }
