@@ -48,8 +48,6 @@ int CScene::SaveGame(const std::string& path) {
         platform::ShowMessageBox("Cannot save the game to \"" + path + "\".");
         return 0;
     }
-    // The opened game replaces the one a dropped connection left waiting.
-    if (connectionLost) host.CloseConnection();
     host.SetTitle(TitleFor(path));
     gamePath = path;
     return 1;

@@ -260,11 +260,19 @@ TEST_F(ResumeTest, ACallerTakingUpAGameMeetsAListenerThatSendsNone) {
     EXPECT_TRUE(server->net->IsLost());
 }
 
-// New Game, or a game file opened, leaves nothing to take up.
-TEST_F(ResumeTest, ANewGameEndsTheWait) {
+// New Game, or a game file opened, leaves nothing to take up; saving the
+// waiting game keeps it waiting.
+TEST_F(ResumeTest, ANewGameOrAnOpenedOneEndsTheWait) {
     ConnectThroughProxy();
     Play(*server, *client, 4, 1, 4, 3);
     CutAndWaitLost();
+    ASSERT_EQ(server->scene.SaveGame("waiting.chs"), 1);
+    EXPECT_TRUE(server->net->IsLost());
+    EXPECT_EQ(server->scene.connectionLost, 1);
+    ASSERT_EQ(client->scene.OpenGame("waiting.chs"), 1);
+    EXPECT_FALSE(client->net->IsLost());
+    EXPECT_EQ(client->scene.connectionLost, 0);
+
     ASSERT_TRUE(server->net->Reconnect());
     EXPECT_TRUE(server->net->IsListening());
     server->scene.NewGame();
