@@ -284,3 +284,30 @@ TEST_F(ResumeTest, ANewGameOrAnOpenedOneEndsTheWait) {
     MoveFigure(server->scene, 4, 1, 4, 3);
     EXPECT_EQ(server->scene.moveTable.entries.Count(), 1);
 }
+
+// A peer that speaks only the packets of earlier builds plays a whole game
+// with this one and never gets a packet of another kind.
+TEST_F(NetTest, AnEarlierBuildPlaysAWholeGame) {
+    server->scene.settings.playerColor = 0;
+    RawPeer earlier(Listen(*server));
+    earlier.Send(Hello("Old"));
+    ASSERT_TRUE(WaitFor([&] { return Kinds(earlier.received).size() == 2; }));
+    EXPECT_EQ(server->scene.networkGame, 1);
+
+    CScene& white = server->scene;
+    MoveFigure(white, 5, 1, 5, 2);
+    earlier.Send(CPkg::Move(4, 6, 4, 4, sRuleState{}));
+    ASSERT_TRUE(WaitFor([&] { return white.moveTable.entries.Count() == 2; }));
+    MoveFigure(white, 6, 1, 6, 3);
+    earlier.Send(CPkg::Move(3, 7, 7, 3, sRuleState{}));
+    ASSERT_TRUE(WaitFor([&] { return white.board.gameOver == 1; }));
+    EXPECT_EQ(CountBoxes("Mate!"), 1);
+    earlier.Send(CPkg::Text(PKG_NEWGAME, ""));
+    ASSERT_TRUE(WaitFor([&] { return white.moveTable.entries.Count() == 0; }));
+    EXPECT_EQ(white.board.gameOver, 0);
+
+    ASSERT_TRUE(WaitFor([&] { return Kinds(earlier.received).size() == 4; }));
+    EXPECT_EQ(Kinds(earlier.received),
+              (std::vector<int>{PKG_HELLO, PKG_COLOR, PKG_MOVE, PKG_MOVE}));
+    EXPECT_EQ(server->scene.networkGame, 1);
+}
