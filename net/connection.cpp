@@ -264,8 +264,12 @@ void CNetGame::OnIncoming() {
 // --- both sides ---
 
 void CNetGame::Attach(QTcpSocket* socket) {
+    // Whatever an earlier caller sent or did is not this one's.
     peer_ = socket;
     stream_ = CPkgStream();
+    peerLeft_ = false;
+    peerSentGame_ = false;
+    peerGame_.reset();
     connect(socket, &QTcpSocket::readyRead, this, &CNetGame::ReadPeer);
     connect(socket, &QTcpSocket::disconnected, this, &CNetGame::OnPeerLost);
 }
@@ -421,8 +425,6 @@ void CNetGame::DropSockets() {
     peerConnected_ = false;
     peerLeft_ = false;
     stream_ = CPkgStream();
-    peerSentGame_ = false;
-    peerGame_.reset();
 }
 
 void CNetGame::DropConnection() {

@@ -199,6 +199,30 @@ TEST_F(ResumeTest, DifferentGamesAreBothKeptAndTheConnectionCloses) {
     EXPECT_EQ(CountBoxes(CNetGame::kOpponentLeft), 2);
 }
 
+// Somebody else calls the waiting side, sends a game of its own and leaves
+// before greeting: the side waits on, and the opponent's game is the one
+// compared.
+TEST_F(ResumeTest, AStrangerCallingFirstChangesNothing) {
+    ConnectThroughProxy();
+    Play(*server, *client, 4, 1, 4, 3);
+    CutAndWaitLost();
+    ASSERT_TRUE(server->net->Reconnect());
+    {
+        RawPeer stranger(server->net->ListeningPort());
+        stranger.Send(CPkg::Text(PKG_GAME, "1 " + std::string(64, '.')));
+        stranger.socket.disconnectFromHost();
+        ASSERT_TRUE(stranger.WaitClosed());
+    }
+    QTest::qWait(100);
+    EXPECT_TRUE(server->net->IsListening());
+    EXPECT_TRUE(Lost(*server));
+    ASSERT_TRUE(client->net->Reconnect());
+    ASSERT_TRUE(WaitFor([&] { return Resumed(*server) && Resumed(*client); }))
+        << ::testing::PrintToString(BoxTexts());
+    ExpectSameGame();
+    EXPECT_EQ(CountBoxes(CNetGame::kGamesDiffer), 0);
+}
+
 // A peer that does not take up games (an earlier build) calls a side that
 // does: the connection is a new one, with a new game, and only the packets
 // of before go to it.
