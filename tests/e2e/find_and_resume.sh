@@ -8,21 +8,14 @@ e2e_init "$@"
 port=$(e2e_free_port)
 command -v ss >/dev/null || e2e_fail "ss is needed to cut the connection"
 
-declare -A empty_list
-for side in server client; do
-    e2e_launch "$side"
-    e2e_menu s t # Settings > Two Players
-    empty_list[$side]=$(e2e_move_list_sum)
-done
-
-# Actions > Connect to another Player via Inet... (the fourth enabled entry).
+e2e_two_players server client
 e2e_use server
-e2e_menu a Down Down Down Return
+e2e_connect_dialog
 e2e_fill_connect Ann server 127.0.0.1 "$port"
 e2e_dismiss "$(e2e_message_box)"
 
 e2e_use client
-e2e_menu a Down Down Down Return
+e2e_connect_dialog
 e2e_pick_player Bob
 
 for side in server client; do

@@ -76,6 +76,13 @@ protected:
         EXPECT_TRUE(client->net->IsLost());
     }
 
+    // 1. e4, and the connection goes.
+    void LoseAfterWhitesFirstMove() {
+        ConnectThroughProxy();
+        Play(*server, *client, 4, 1, 4, 3);
+        CutAndWaitLost();
+    }
+
     void ReconnectBoth() {
         ASSERT_TRUE(server->net->Reconnect());
         ASSERT_TRUE(client->net->Reconnect());
@@ -176,9 +183,7 @@ TEST_F(ResumeTest, BlacksLostAnswerArrivesWhoeverReconnectsFirst) {
 
 // Games that went apart are kept apart: each side keeps its own.
 TEST_F(ResumeTest, DifferentGamesAreBothKeptAndTheConnectionCloses) {
-    ConnectThroughProxy();
-    Play(*server, *client, 4, 1, 4, 3);
-    CutAndWaitLost();
+    LoseAfterWhitesFirstMove();
     // The client's list says another first move than its board.
     client->scene.moveTable.entries[0]->fromX = 3;
     client->scene.moveTable.entries[0]->toX = 3;
@@ -203,9 +208,7 @@ TEST_F(ResumeTest, DifferentGamesAreBothKeptAndTheConnectionCloses) {
 // before greeting: the side waits on, and the opponent's game is the one
 // compared.
 TEST_F(ResumeTest, AStrangerCallingFirstChangesNothing) {
-    ConnectThroughProxy();
-    Play(*server, *client, 4, 1, 4, 3);
-    CutAndWaitLost();
+    LoseAfterWhitesFirstMove();
     ASSERT_TRUE(server->net->Reconnect());
     {
         RawPeer stranger(server->net->ListeningPort());
@@ -227,9 +230,7 @@ TEST_F(ResumeTest, AStrangerCallingFirstChangesNothing) {
 // does: the connection is a new one, with a new game, and only the packets
 // of before go to it.
 TEST_F(ResumeTest, APeerThatSendsNoGameGetsANewGameAndOnlyKnownPackets) {
-    ConnectThroughProxy();
-    Play(*server, *client, 4, 1, 4, 3);
-    CutAndWaitLost();
+    LoseAfterWhitesFirstMove();
     ASSERT_TRUE(server->net->Reconnect());
 
     RawPeer earlier(server->net->ListeningPort());
@@ -250,9 +251,7 @@ TEST_F(ResumeTest, APeerThatSendsNoGameGetsANewGameAndOnlyKnownPackets) {
 // The same seen from the caller: a listening side of an earlier build reads
 // the game packet as a kind it does not know, and the caller starts anew.
 TEST_F(ResumeTest, ACallerTakingUpAGameMeetsAListenerThatSendsNone) {
-    ConnectThroughProxy();
-    Play(*server, *client, 4, 1, 4, 3);
-    CutAndWaitLost();
+    LoseAfterWhitesFirstMove();
 
     QTcpServer earlier;
     ASSERT_TRUE(earlier.listen(QHostAddress::LocalHost, 0));
@@ -287,9 +286,7 @@ TEST_F(ResumeTest, ACallerTakingUpAGameMeetsAListenerThatSendsNone) {
 // New Game, or a game file opened, leaves nothing to take up; saving the
 // waiting game keeps it waiting.
 TEST_F(ResumeTest, ANewGameOrAnOpenedOneEndsTheWait) {
-    ConnectThroughProxy();
-    Play(*server, *client, 4, 1, 4, 3);
-    CutAndWaitLost();
+    LoseAfterWhitesFirstMove();
     ASSERT_EQ(server->scene.SaveGame("waiting.chs"), 1);
     EXPECT_TRUE(server->net->IsLost());
     EXPECT_EQ(server->scene.connectionLost, 1);

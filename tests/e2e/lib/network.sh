@@ -30,6 +30,19 @@ e2e_fill_connect() {
     e2e_wait "$E2E_TIMEOUT" "the Connect dialog to close" e2e_window_gone "$id"
 }
 
+# e2e_two_players NAME...: starts the programs, each in two-player mode.
+e2e_two_players() {
+    local side
+    for side in "$@"; do
+        e2e_launch "$side"
+        e2e_menu s t # Settings > Two Players
+    done
+}
+
+# e2e_connect_dialog: Actions > Connect to another Player via Inet... (the
+# fourth enabled entry while no game runs).
+e2e_connect_dialog() { e2e_menu a Down Down Down Return; }
+
 # e2e_pick_player NICKNAME: fills in the open "Connect" dialog as a caller
 # who types no address: the first of "Players on this network" is picked and
 # "Start!" pressed. Tab order as a caller: nickname, mode, address, port, list.
