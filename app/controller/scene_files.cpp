@@ -10,6 +10,13 @@ std::string TitleFor(const std::string& path) {
 } // namespace
 
 int CScene::OpenGame(const std::string& path) {
+    if (!LoadGame(path)) return 0;
+    host.SetTitle(TitleFor(path));
+    gamePath = path;
+    return 1;
+}
+
+int CScene::LoadGame(const std::string& path) {
     if (!CanReplaceGame()) return 0;
     stopThinking = 0;
     // A file that cannot be read changes nothing, so the game on the board
@@ -28,8 +35,7 @@ int CScene::OpenGame(const std::string& path) {
     }
     // The opened game replaces the one a dropped connection left waiting.
     if (connectionLost) host.CloseConnection();
-    host.SetTitle(TitleFor(path));
-    gamePath = path;
+    KeepCameraDistanceInLimits();
     host.ReloadSky(settings.skyNumber);
     ApplyCamera();
     DrawFrame();
@@ -38,6 +44,7 @@ int CScene::OpenGame(const std::string& path) {
     board.gameOver = 0;
     StartOrStopMusic();
     ResetClocks();
+    board.EndIfNoMoveLeft();
     return 1;
 }
 

@@ -43,10 +43,14 @@ constexpr sSettingsKey kSettingsKeys[] = {
     {"Nickname", INI_STRING, FieldOf<&sSettings::nickname>},
     {"Move List", INI_INT, FieldOf<&sSettings::moveList>},
     {"Draw Mode", INI_INT, FieldOf<&sSettings::drawMode>},
+    {"Camera Distance", INI_FLOAT, FieldOf<&sSettings::cameraDistance>},
 };
-static_assert(std::size(kSettingsKeys) == 22);
+static_assert(std::size(kSettingsKeys) == 23);
 
+// How the program starts and whether others may find it are no part of a
+// game, so game files leave these out.
 constexpr sSettingsKey kProgramKeys[] = {
+    {"Restore Unfinished Game", INI_INT, FieldOf<&sSettings::restoreUnfinished>},
     {"Discoverable", INI_INT, FieldOf<&sSettings::discoverable>},
 };
 

@@ -11,6 +11,6 @@ extern const char* const kSettingsBanner;
 // fields of `settings`, in the order they are written.
 CIniPartition* BindSettings(CFileStorage& document, sSettings& settings);
 
-// The settings file's keys: those of BindSettings, then the program's own,
-// which game files do not carry.
+// The settings file's document: BindSettings and the keys that only the
+// program's own settings hold.
 CIniPartition* BindProgramSettings(CFileStorage& document, sSettings& settings);
