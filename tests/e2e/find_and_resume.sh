@@ -18,11 +18,7 @@ e2e_use client
 e2e_connect_dialog
 e2e_pick_player Bob
 
-for side in server client; do
-    e2e_use "$side"
-    chat=$(e2e_wait_dialog '^Chess Chat$')
-    xdotool windowmove --sync "$chat" 0 100
-done
+e2e_park_chat server client
 e2e_use client
 e2e_facing black
 e2e_shot found-and-connected >/dev/null

@@ -66,6 +66,17 @@ e2e_pick_player() {
     done
 }
 
+# e2e_park_chat NAME...: waits for the "Chess Chat" window that the greeting
+# opens at each side and moves it off the board.
+e2e_park_chat() {
+    local side chat
+    for side in "$@"; do
+        e2e_use "$side"
+        chat=$(e2e_wait_dialog '^Chess Chat$')
+        xdotool windowmove --sync "$chat" 0 100
+    done
+}
+
 # e2e_chat TEXT: types a line into the shown "Chess Chat" window and sends it.
 e2e_chat() {
     local id
