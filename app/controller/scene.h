@@ -196,6 +196,8 @@ public:
     bool CanConnect() const;
     bool CanUseConnection() const; // Close Connection and Chat
     bool CanReconnect() const;
+    // Connected, or waiting for Reconnect: the moves are shared with a peer.
+    bool PlaysWithPeer() const;
     bool CanUndo() const;
     bool CanRedo() const;
     bool CanPlay() const;
