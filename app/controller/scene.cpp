@@ -104,6 +104,8 @@ void CScene::PrepareNewGame() {
 void CScene::NewGame() {
     // The engine writes its move through pointers into the board's records.
     if (!CanReplaceGame()) return;
+    // A new game leaves nothing for Reconnect to take up.
+    if (connectionLost) host.CloseConnection();
     PrepareNewGame();
     board.ResetGame();
     if (networkGame) host.SendNewGameToPeer();
@@ -179,6 +181,8 @@ bool CScene::IsClockRunning() const {
 }
 
 void CScene::TickClocks() {
+    // Nobody can move while a dropped connection waits to be taken up.
+    if (connectionLost) return;
     const uint32_t now = ClockTickNow();
     if (now - lastClockTick < 1000) return;
     lastClockTick = now;

@@ -72,11 +72,16 @@ class CScene final {
         std::string Nickname() const override;
         int PlayerColor() const override;
         const CBoard& Board() const override;
+        const CMoveTable& Moves() const override;
         bool IsNetworkGame() const override;
+        bool Discoverable() const override;
         void SetNickname(const std::string& nickname) override;
+        void SetDiscoverable(bool discoverable) override;
         void OnListening() override;
         void OnNetworkGameBegun() override;
         void OnConnectionClosed() override;
+        void OnConnectionLost() override;
+        void OnLinkRestored(bool waitingForPeer) override;
         void Redraw() override;
         void OnPeerColour(const std::string& text) override;
         void OnPeerMove(int fromX, int fromY, int toX, int toY, const sRuleState& rights) override;
@@ -222,6 +227,9 @@ public:
     bool CanSaveGameAs() const;
     bool CanConnect() const;
     bool CanUseConnection() const; // Close Connection and Chat
+    bool CanReconnect() const;
+    // Connected, or waiting for Reconnect: the moves are shared with a peer.
+    bool PlaysWithPeer() const;
     bool CanUndo() const;
     bool CanRedo() const;
     bool CanPlay() const;
@@ -252,6 +260,9 @@ public:
     // The FEN of the position the game was set up from; empty for the usual
     // start. Saved with the game only when it is not empty.
     Str startPosition;
+    // The connection dropped during a network game: the game waits, clocks
+    // stopped and no move taken, for Reconnect or a new game.
+    int connectionLost = 0;
 
     int viewWidth = 800, viewHeight = 600;
     float aspect = 800.0f / 600.0f;

@@ -36,6 +36,8 @@ int CScene::LoadGame(const std::string& path) {
         platform::ShowMessageBox("The game in \"" + path + "\" is damaged and was not opened.");
         return 0;
     }
+    // The opened game replaces the one a dropped connection left waiting.
+    if (connectionLost) host.CloseConnection();
     ApplyStartPosition();
     KeepCameraDistanceInLimits();
     host.ReloadSky(settings.skyNumber);

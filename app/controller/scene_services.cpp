@@ -44,7 +44,8 @@ int& CScene::CServices::GameStarted() {
     return scene.gameStarted;
 }
 int CScene::CServices::WaitingForPeer() const {
-    return scene.waitingForPeer;
+    // A game whose connection dropped waits for the peer too.
+    return scene.waitingForPeer || scene.connectionLost;
 }
 int CScene::CServices::NetworkGame() const {
     return scene.networkGame;

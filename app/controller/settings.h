@@ -36,6 +36,7 @@ struct sSettings {
     float cameraDistance = kStandardCameraDistance; // zoom: see CScene::Eye
     int restoreUnfinished = 0; // a kept game at start: 0 ask, 1 restore at once
     int standardNotation = 0;  // the move list in SAN ("1. e4 e5")
+    int discoverable = 1;      // a waiting side answers discovery queries
 
     sSettings();
 };

@@ -3,6 +3,7 @@
 #include "config/ini_item.h"
 
 #include <iterator>
+#include <span>
 
 const char* const kSettingsBanner =
     "Tavlion 1.4, 3D chess by the Tavlion developers\nhttps://www.tavlion.example/";
@@ -47,17 +48,25 @@ constexpr sSettingsKey kSettingsKeys[] = {
 };
 static_assert(std::size(kSettingsKeys) == 24);
 
-} // namespace
+// How the program starts and whether others may find it are no part of a
+// game, so game files leave these out.
+constexpr sSettingsKey kProgramKeys[] = {
+    {"Restore Unfinished Game", INI_INT, FieldOf<&sSettings::restoreUnfinished>},
+    {"Discoverable", INI_INT, FieldOf<&sSettings::discoverable>},
+};
 
-CIniPartition* BindSettings(CFileStorage& document, sSettings& settings) {
-    CIniPartition* section = document.AddPartition(kSettingsSection);
-    for (const auto& key : kSettingsKeys) section->AddItem(key.name, key.field(settings), key.type);
+CIniPartition* AddKeys(CIniPartition* section, std::span<const sSettingsKey> keys,
+                       sSettings& settings) {
+    for (const auto& key : keys) section->AddItem(key.name, key.field(settings), key.type);
     return section;
 }
 
+} // namespace
+
+CIniPartition* BindSettings(CFileStorage& document, sSettings& settings) {
+    return AddKeys(document.AddPartition(kSettingsSection), kSettingsKeys, settings);
+}
+
 CIniPartition* BindProgramSettings(CFileStorage& document, sSettings& settings) {
-    CIniPartition* section = BindSettings(document, settings);
-    // How the program starts is no part of a game, so game files leave it out.
-    section->AddItem("Restore Unfinished Game", &settings.restoreUnfinished, INI_INT);
-    return section;
+    return AddKeys(BindSettings(document, settings), kProgramKeys, settings);
 }

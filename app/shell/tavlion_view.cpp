@@ -4,6 +4,7 @@
 #include "app/shell/gl_surface.h"
 #include "app/shell/promotion_chooser.h"
 #include "app/shell/sky_dialog.h"
+#include "net/qt_text.h"
 #include "platform/message_box.h"
 
 #ifdef TAVLION_HAVE_MUSIC_DIALOG
@@ -224,8 +225,16 @@ void CTavlionView::CloseConnection() {
     if (net_) net_->Close();
 }
 
+void CTavlionView::Reconnect() {
+    if (net_) net_->Reconnect();
+}
+
 void CTavlionView::ShowChat() {
     if (net_) net_->ShowChat();
+}
+
+QString CTavlionView::LinkStatusText() const {
+    return net_ ? net::AnsiToQString(::LinkStatusText(net_->LinkStatus())) : QString();
 }
 
 void CTavlionView::SendMoveToPeer(int fromX, int fromY, int toX, int toY, const sRuleState& rules) {

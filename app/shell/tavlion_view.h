@@ -48,7 +48,10 @@ public:
     void SaveGameAsDialog();
     void ConnectToPeer();
     void CloseConnection() override;
+    void Reconnect();
     void ShowChat();
+    // What the link to the opponent is doing, for the status bar.
+    QString LinkStatusText() const;
     void CloseMainWindow();
     void ChooseSky();
     void ShowAbout();

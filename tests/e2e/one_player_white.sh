@@ -76,12 +76,14 @@ keys=$(ini_keys "$ini" | tr '\n' '|')
 expected="Music|Sound Effects|Game Level|Player Mode|Player Color|Current Move|Matrix|"
 expected+="Camera Position|Mirror|YAngle|Sky Number|Sky Flague|Animation|Shadows|Letters|"
 expected+="Delete Figures|Textured Figures|Textured Board|Timer|Nickname|Move List|Draw Mode|"
-expected+="Camera Distance|Standard Notation|Restore Unfinished Game|"
+expected+="Camera Distance|Standard Notation|Restore Unfinished Game|Discoverable|"
 [ "$keys" = "$expected" ] || e2e_fail "Tavlion.INI keys: $keys"
+[ -z "$(ini_value "$game.chs" Discoverable)" ] || e2e_fail "a game file holds a program setting"
 # The defaults of a fresh start: one player, White, Easy, everything shown.
 for pair in "Music=1" "Sound Effects=1" "Game Level=0" "Player Mode=0" "Player Color=0" \
     "Mirror=1" "Sky Flague=1" "Animation=1" "Shadows=1" "Letters=1" "Delete Figures=1" \
-    "Textured Figures=0" "Textured Board=1" "Timer=1" "Nickname=Player" "Move List=1"; do
+    "Textured Figures=0" "Textured Board=1" "Timer=1" "Nickname=Player" "Move List=1" \
+    "Discoverable=1"; do
     [ "$(ini_value "$ini" "${pair%%=*}")" = "${pair#*=}" ] || e2e_fail "default $pair not kept"
 done
 

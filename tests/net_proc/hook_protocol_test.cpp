@@ -1,6 +1,6 @@
 #include "app/controller/scene.h"
-#include "app/shell/hook_protocol.h"
 #include "app/controller/square_projection.h"
+#include "app/shell/hook_protocol.h"
 
 #include <gtest/gtest.h>
 

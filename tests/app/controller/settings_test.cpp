@@ -8,31 +8,14 @@
 
 namespace {
 
-constexpr const char* kKeysInOrder[] = {"Music",
-                                        "Sound Effects",
-                                        "Game Level",
-                                        "Player Mode",
-                                        "Player Color",
-                                        "Current Move",
-                                        "Matrix",
-                                        "Camera Position",
-                                        "Mirror",
-                                        "YAngle",
-                                        "Sky Number",
-                                        "Sky Flague",
-                                        "Animation",
-                                        "Shadows",
-                                        "Letters",
-                                        "Delete Figures",
-                                        "Textured Figures",
-                                        "Textured Board",
-                                        "Timer",
-                                        "Nickname",
-                                        "Move List",
-                                        "Draw Mode",
-                                        "Camera Distance",
-                                        "Standard Notation",
-                                        "Restore Unfinished Game"};
+constexpr const char* kKeysInOrder[] = {"Music",          "Sound Effects",    "Game Level",
+                                        "Player Mode",    "Player Color",     "Current Move",
+                                        "Matrix",         "Camera Position",  "Mirror",
+                                        "YAngle",         "Sky Number",       "Sky Flague",
+                                        "Animation",      "Shadows",          "Letters",
+                                        "Delete Figures", "Textured Figures", "Textured Board",
+                                        "Timer",          "Nickname",         "Move List",
+                                        "Draw Mode",      "Camera Distance",  "Standard Notation"};
 
 std::vector<std::string> KeysOf(const std::string& text) {
     std::vector<std::string> keys;
@@ -68,11 +51,24 @@ TEST_F(SceneTest, WithoutSettingsFileDefaultsApplyAndExitWritesAllKeysInOrder) {
     EXPECT_EQ(host.skies, std::vector<int>{0});
     EXPECT_TRUE(boxes.empty()); // a missing engine is not reported at start-up
 
+    EXPECT_EQ(s.settings.discoverable, 1);
+
+    // A game file carries the keys every file has, and no more.
+    ASSERT_EQ(s.SaveGame("game.chs"), 1);
+    std::vector<std::string> keys(std::begin(kKeysInOrder), std::end(kKeysInOrder));
+    std::vector<std::string> gameKeys = KeysOf(ReadFile("game.chs"));
+    ASSERT_FALSE(gameKeys.empty());
+    EXPECT_EQ(gameKeys.back(), "Figures");
+    gameKeys.pop_back();
+    EXPECT_EQ(gameKeys, keys);
+
+    // The settings file adds the program's own after them.
     StopScene();
     const std::string text = ReadFile("Tavlion.INI");
-    EXPECT_EQ(KeysOf(text),
-              std::vector<std::string>(std::begin(kKeysInOrder), std::end(kKeysInOrder)));
+    keys.insert(keys.end(), {"Restore Unfinished Game", "Discoverable"});
+    EXPECT_EQ(KeysOf(text), keys);
     EXPECT_NE(text.find("[Settings]"), std::string::npos);
+    EXPECT_NE(text.find("Discoverable=1"), std::string::npos);
 }
 
 TEST_F(SceneTest, SettingsAreReadBackAtTheNextStart) {

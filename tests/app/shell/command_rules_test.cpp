@@ -22,6 +22,7 @@ enum Id : int {
     SaveAs = 57604,
     Connect = 32798,
     CloseConnection = 32801,
+    Reconnect = 32850,
     Chat = 32800,
     Exit = 57665,
     Undo = 57643,
@@ -70,7 +71,7 @@ TEST(CommandTable, HoldsEveryCommandOnceWithTheToolbarInOrder) {
         if (command.toolbarSlot >= 0)
             toolbar.at(static_cast<size_t>(command.toolbarSlot)) = command.id;
     }
-    EXPECT_EQ(ids.size(), 49u);
+    EXPECT_EQ(ids.size(), 50u);
     const std::vector<int> expected = {cmd::NewGame,
                                        cmd::Open,
                                        cmd::Save,
@@ -183,8 +184,14 @@ TEST_F(ShellTest, RulesOfANetworkGame) {
     EXPECT_TRUE(Enabled(cmd::Chat));
     EXPECT_FALSE(Enabled(cmd::White));
     EXPECT_FALSE(Enabled(cmd::Black));
+    EXPECT_FALSE(Enabled(cmd::Reconnect));
     Scene().networkGame = 0;
     EXPECT_TRUE(Enabled(cmd::Save));
+    EXPECT_FALSE(Enabled(cmd::Reconnect));
+    // Lost during the game: only then can it be taken up.
+    Scene().connectionLost = 1;
+    EXPECT_TRUE(Enabled(cmd::Reconnect));
+    EXPECT_FALSE(Enabled(cmd::CloseConnection));
 }
 
 TEST_F(ShellTest, TogglesFlipTheirSettingAndCheckMark) {

@@ -38,6 +38,10 @@ e2e_init() {
     mkdir -p "$E2E_ART"
     E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/tavlion-e2e.XXXXXX")
     trap e2e_cleanup EXIT
+    # The programs of one scenario find each other on a port of their own,
+    # and discovery stays on this machine.
+    TAVLION_LOCAL_DISCOVERY_PORT=$(e2e_free_port udp)
+    export TAVLION_LOCAL_DISCOVERY_PORT
 }
 
 e2e_cleanup() {
