@@ -148,14 +148,17 @@ void ChildProcess::Stop(int graceMs) {
     if (pid_ <= 0) return;
     const int64_t deadline = NowMs() + graceMs;
     int status = 0;
-    while (waitpid(pid_, &status, WNOHANG) == 0) {
-        if (NowMs() >= deadline) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, &status, 0);
-            break;
+    if (graceMs < 0)
+        waitpid(pid_, &status, 0);
+    else
+        while (waitpid(pid_, &status, WNOHANG) == 0) {
+            if (NowMs() >= deadline) {
+                kill(pid_, SIGKILL);
+                waitpid(pid_, &status, 0);
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
     pid_ = -1;
 }
 

@@ -34,7 +34,8 @@ public:
     // the output has ended and every line was read.
     Read ReadLine(std::string& line, int timeoutMs);
 
-    // Closes its input, waits up to `graceMs` for it to exit, then kills it.
+    // Closes its input, waits up to `graceMs` for it to exit (negative: as
+    // long as it takes), then kills it.
     void Stop(int graceMs = 0);
 
 private:

@@ -20,6 +20,8 @@ public:
     // Loads the library by name (platform::LoadLibrary). The report is read
     // from the current directory, where the library writes it.
     explicit LibrarySearcher(const std::string& libraryName = kEngineLibraryName);
+    // Searches through an entry point already at hand.
+    explicit LibrarySearcher(GetComputerMoveFn entry) : computerMove_(entry) {}
     bool Ready() const { return computerMove_ != nullptr; }
 
     SearchResult Search(const notation::Position& position, int level, int* stop) override;
