@@ -8,6 +8,7 @@ void CBoard::ResetGame() {
     if (thinking) return;
     ClearHistory();
     lastMove = {};
+    hint = {};
     gameOver = 0;
     for (int word : rule::kNewGameWords) rights[word] = 0;
     SetupFigures();
@@ -22,6 +23,7 @@ bool CBoard::ClicksBlocked() {
 
 void CBoard::OnBoardClick(const point3d& p0, const point3d& p1) {
     sSquare square;
+    hint = {};
     if (ClicksBlocked() || !PickSquare(p0, p1, square)) return;
     CFigure* hit = FigureAt(square.x, square.y);
     const bool own = hit && hit->color == services_.CurrentMove();

@@ -7,7 +7,8 @@
 // map onto an outside UCI engine.
 namespace engines {
 
-enum class EngineKind : int { kBuiltIn = 0, kUci = 1 };
+// The values of the settings file's key "Engine".
+enum EngineKind : int { kBuiltInEngine = 0, kUciEngine = 1 };
 
 struct LevelPlay {
     int moveTimeMs;
@@ -16,11 +17,11 @@ struct LevelPlay {
 };
 
 struct OutsideEngineSettings {
-    EngineKind kind = EngineKind::kBuiltIn;
+    int kind = kBuiltInEngine;
     std::string path; // the UCI program
     std::array<LevelPlay, 3> levels{{{100, 0, 1350}, {500, 10, 1800}, {2000, 20, 2800}}};
 
-    bool UsesOutsideEngine() const { return kind == EngineKind::kUci && !path.empty(); }
+    bool UsesOutsideEngine() const { return kind == kUciEngine && !path.empty(); }
     // The level's play, the level clamped to 0..2.
     const LevelPlay& Level(int level) const;
 };

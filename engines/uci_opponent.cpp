@@ -121,9 +121,11 @@ UciOpponent::Reply UciOpponent::BestMove(const OutsideEngineSettings& settings,
     const LevelPlay& play = settings.Level(level);
     ApplyLevel(play);
     child_.Send(uci::PositionLine(position));
-    child_.Send("go movetime " + std::to_string(std::max(1, play.moveTimeMs)));
+    // A settings file may hold any number; ten minutes is long enough.
+    const int moveTimeMs = std::clamp(play.moveTimeMs, 1, 600000);
+    child_.Send("go movetime " + std::to_string(moveTimeMs));
     std::vector<std::string> found;
-    switch (WaitFor("bestmove", std::max(1, play.moveTimeMs) + kAnswerGraceMs, found, stop)) {
+    switch (WaitFor("bestmove", moveTimeMs + kAnswerGraceMs, found, stop)) {
     case Wait::kGone:
         reply.problem = Fail("stopped while thinking");
         return reply;

@@ -1,5 +1,6 @@
 #include "app/controller/scene.h"
 
+#include "app/controller/engine_settings_binding.h"
 #include "app/controller/settings_binding.h"
 #include "board/move_flow.h"
 #include "config/ini_item.h"
@@ -36,6 +37,7 @@ int CScene::Create() {
     settingsDocument.SetBanner(kSettingsBanner);
     settingsDocument.RemoveAll();
     BindSettings(settingsDocument, settings);
+    BindEngineSettings(settingsDocument, outsideEngine, engineProgram);
     // A missing file is a first start; one that is there but cannot be read
     // holds the player's settings, which saving the defaults would destroy.
     if (settingsDocument.Read() == LoadOutcome::Unreadable) {
@@ -60,6 +62,8 @@ int CScene::Create() {
     // The window opens on a board set up for a game, not an empty one.
     board.ResetGame();
     engine.Bind();
+    outsideEngine.path = engineProgram.c_str();
+    SetOutsideEngine(outsideEngine);
     if (settingsSave == SettingsSave::NotYet) settingsSave = SettingsSave::Due;
     return 1;
 }

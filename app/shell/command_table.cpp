@@ -143,6 +143,12 @@ constexpr sCommand kCommands[] = {
     {32806, "List of Moves", M::Settings, false, nullptr, kNoToolbar, false, nullptr,
      "Show the list of moves\nList of Moves",
      Toggle<&sSettings::moveList>, nullptr, On<&sSettings::moveList>},
+    {32900, "Engine...", M::Settings, true, nullptr, kNoToolbar, false, nullptr,
+     "Play against the built-in engine or another UCI program\nEngine",
+     [](V v) { v.ChooseEngine(); }, [](S s) { return s.CanChooseEngine(); }, nullptr},
+    {32901, "Hint", M::Actions, true, "Ctrl+H", kNoToolbar, false, nullptr,
+     "Show the engine's move for the side to move\nHint",
+     [](V v) { v.Scene().Hint(); }, [](S s) { return s.CanHint(); }, nullptr},
 
     {57664, "&About Tavlion...", M::Help, false, nullptr, 14, true, "about",
      "Program information and version\nAbout",

@@ -51,6 +51,7 @@ public:
     void ShowChat();
     void CloseMainWindow();
     void ChooseSky();
+    void ChooseEngine();
     void ShowAbout();
     void OpenHelp();
     // The help file to open: the page of the start-up directory, or empty.

@@ -39,7 +39,7 @@ protected:
                 messages.push_back(text);
                 return int(platform::kIdOk);
             });
-        settings.kind = EngineKind::kUci;
+        settings.kind = kUciEngine;
         for (LevelPlay& l : settings.levels) l.moveTimeMs = 100;
         BindOutsideEngine(&opponent, &settings, &CountingBuiltIn);
     }

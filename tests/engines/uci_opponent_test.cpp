@@ -20,7 +20,7 @@ notation::Position AfterE4() {
 
 OutsideEngineSettings SettingsFor(const std::string& path) {
     OutsideEngineSettings s;
-    s.kind = EngineKind::kUci;
+    s.kind = kUciEngine;
     s.path = path;
     for (LevelPlay& l : s.levels) l.moveTimeMs = 100;
     return s;
