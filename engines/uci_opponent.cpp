@@ -87,6 +87,7 @@ bool UciOpponent::Open(const std::string& path, std::string& problem) {
     child_.Send("uci");
     Wait w = WaitFor("uciok", kHandshakeMs, found);
     if (w == Wait::kFound) {
+        for (const auto& [name, value] : presets_) child_.Send(uci::SetOptionLine(name, value));
         child_.Send("isready");
         w = WaitFor("readyok", kHandshakeMs, found);
     }
@@ -143,6 +144,11 @@ UciOpponent::Reply UciOpponent::BestMove(const OutsideEngineSettings& settings,
     }
     reply.move = move;
     return reply;
+}
+
+void UciOpponent::Preset(const std::string& name, const std::string& value) {
+    presets_.emplace_back(name, value);
+    if (child_.Running()) child_.Send(uci::SetOptionLine(name, value));
 }
 
 void UciOpponent::Close() {

@@ -34,6 +34,9 @@ public:
     Reply BestMove(const OutsideEngineSettings& settings, const notation::Position& position,
                    int level, const int* stop);
 
+    // An option sent to the program after every start, before the level's.
+    void Preset(const std::string& name, const std::string& value);
+
     // Sends "quit" and ends the program.
     void Close();
 
@@ -58,6 +61,7 @@ private:
     std::string name_;
     std::vector<uci::OptionOffer> options_;
     std::optional<LevelPlay> applied_;
+    std::vector<std::pair<std::string, std::string>> presets_;
 };
 
 // How a program is named to the player: its "id name", else its file name.
