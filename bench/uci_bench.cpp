@@ -94,8 +94,10 @@ int Match(int games) {
     std::printf("%-10s %6s %6s %6s %6s %8s %16s %16s %s\n", "level", "games", "wins", "draws",
                 "losses", "score", "Tavlion ms/move", "stockfish ms/move", "problems");
     for (int level = 0; level < 3; ++level) {
-        const MatchPlayer tavlion{std::string("Tavlion (") + kLevelNames[level] + ")", kTavlionUci,
-                                  {{"Level", std::to_string(level)}}, 100};
+        const MatchPlayer tavlion{std::string("Tavlion (") + kLevelNames[level] + ")",
+                                  kTavlionUci,
+                                  {{"Level", std::to_string(level)}},
+                                  100};
         int wins = 0, draws = 0, losses = 0, problems = 0;
         double ms[2] = {0, 0};
         int moves[2] = {0, 0};
@@ -107,9 +109,12 @@ int Match(int games) {
             const MatchGame game = PlayMatchGame(white, black, 300);
             pgn << MatchGamePgn(game, white, black, round) << "\n";
             const std::string ours = tavlionWhite ? "1-0" : "0-1";
-            if (game.result == "1/2-1/2") ++draws;
-            else if (game.result == ours) ++wins;
-            else ++losses;
+            if (game.result == "1/2-1/2")
+                ++draws;
+            else if (game.result == ours)
+                ++wins;
+            else
+                ++losses;
             if (!game.problem.empty()) ++problems;
             const int t = tavlionWhite ? 0 : 1;
             ms[0] += game.thinkingMs[t], moves[0] += game.movesMade[t];

@@ -2,6 +2,8 @@
 // library writes its own, and the library's answers read back as moves.
 #include <gtest/gtest.h>
 
+#include "entry_outputs.h"
+
 #include "engine/rule_words.h"
 #include "engines/engine_answer.h"
 #include "engines/figure_set.h"
@@ -12,19 +14,13 @@
 namespace engines {
 namespace {
 
-struct Written {
-    CFigure* captured = nullptr;
-    CFigure* moved = nullptr;
-    int x = -1, y = -1;
-};
-
 class EngineAnswerTest : public ::testing::Test {
 protected:
-    Written Write(const char* fen, const char* move) {
+    EntryOutputs Write(const char* fen, const char* move) {
         position = notation::ReadFen(fen).position;
         figures = std::make_unique<FigureSet>(position);
         rights = notation::RightsFromPosition(position);
-        Written w;
+        EntryOutputs w;
         WriteAnswer(position, *uci::ReadMove(move), *figures->List(), rights, &w.captured, &w.moved,
                     &w.x, &w.y);
         return w;
@@ -35,7 +31,7 @@ protected:
 };
 
 TEST_F(EngineAnswerTest, APlainCaptureNamesTheVictimAndLeavesTheMoverWhereItStands) {
-    const Written w = Write("4k3/8/8/3p4/4P3/8/8/4K3 w - - 0 1", "e4d5");
+    const EntryOutputs w = Write("4k3/8/8/3p4/4P3/8/8/4K3 w - - 0 1", "e4d5");
     ASSERT_TRUE(w.moved && w.captured);
     EXPECT_EQ((sState{w.moved->type, w.moved->color, w.moved->x, w.moved->y}),
               (sState{kPawn, 0, 4, 3}));
@@ -46,7 +42,7 @@ TEST_F(EngineAnswerTest, APlainCaptureNamesTheVictimAndLeavesTheMoverWhereItStan
 }
 
 TEST_F(EngineAnswerTest, EnPassantTakesThePawnBeside) {
-    const Written w = Write("4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1", "e5d6");
+    const EntryOutputs w = Write("4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1", "e5d6");
     ASSERT_TRUE(w.captured);
     EXPECT_EQ(w.captured->x, 3);
     EXPECT_EQ(w.captured->y, 4);
@@ -54,7 +50,7 @@ TEST_F(EngineAnswerTest, EnPassantTakesThePawnBeside) {
 }
 
 TEST_F(EngineAnswerTest, CastlingMovesTheRookAndMarksTheKing) {
-    const Written w = Write("r3k3/8/8/8/8/8/8/4K3 b q - 0 1", "e8c8");
+    const EntryOutputs w = Write("r3k3/8/8/8/8/8/8/4K3 b q - 0 1", "e8c8");
     EXPECT_EQ(w.captured, nullptr);
     ASSERT_TRUE(w.moved);
     EXPECT_EQ(w.moved->type, kKing);
@@ -70,7 +66,7 @@ TEST_F(EngineAnswerTest, ACornerRookMarksItsWordAsTheLibraryDoes) {
 }
 
 TEST_F(EngineAnswerTest, PromotionSetsTheChosenFigure) {
-    const Written w = Write("1n2k3/P7/8/8/8/8/8/4K3 w - - 0 1", "a7b8n");
+    const EntryOutputs w = Write("1n2k3/P7/8/8/8/8/8/4K3 w - - 0 1", "a7b8n");
     ASSERT_TRUE(w.moved && w.captured);
     EXPECT_EQ(w.moved->type, kKnight);
     EXPECT_EQ(w.captured->type, kKnight);

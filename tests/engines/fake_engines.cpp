@@ -31,6 +31,7 @@ std::string FakeEngines::Make(const std::string& name, const std::string& onGo,
                         << name << "'; " << (options.empty() ? "" : options + "; ")
                         << "echo uciok;;\n"
                            "    isready) echo readyok;;\n"
+                           "    position*) pos=$line;;\n"
                            "    go*) "
                         << onGo
                         << ";;\n"

@@ -10,7 +10,8 @@ public:
     FakeEngines();
     ~FakeEngines();
     // A script that answers "uci" and "isready" as it should, runs
-    // `onGo` for "go", and appends every line it reads to log().
+    // `onGo` for "go" (with the last "position" line in $pos), and appends
+    // every line it reads to Log().
     std::string Make(const std::string& name, const std::string& onGo,
                      const std::string& options = "");
     std::string Log() const;

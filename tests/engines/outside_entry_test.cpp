@@ -3,6 +3,8 @@
 // engine moves instead.
 #include <gtest/gtest.h>
 
+#include "entry_outputs.h"
+
 #include "engines/figure_set.h"
 #include "engines/outside_entry.h"
 #include "fake_engines.h"
@@ -24,12 +26,6 @@ int CountingBuiltIn(sFigureList* list, int, int, sRuleState*, CFigure** captured
     return 0;
 }
 
-struct Written {
-    CFigure* captured = nullptr;
-    CFigure* moved = nullptr;
-    int x = -1, y = -1;
-};
-
 class OutsideEntryTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -48,13 +44,13 @@ protected:
         platform::SetMessageBoxHandler(previousBox);
     }
     // The computer plays Black after 1. e4.
-    Written Move() {
+    EntryOutputs Move() {
         const notation::Position p =
             notation::ReadFen("rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq - 0 1")
                 .position;
         figures = std::make_unique<FigureSet>(p);
         rights = notation::RightsFromPosition(p);
-        Written w;
+        EntryOutputs w;
         OutsideComputerMove(figures->List(), 0, 1, &rights, &w.captured, &w.moved, &w.x, &w.y,
                             &stop);
         return w;
@@ -71,7 +67,7 @@ protected:
 
 TEST_F(OutsideEntryTest, TheProgramsMoveComesThroughTheEntrysOutputs) {
     settings.path = fakes.Make("good", "echo 'bestmove g8f6'");
-    const Written w = Move();
+    const EntryOutputs w = Move();
     ASSERT_TRUE(w.moved);
     EXPECT_EQ(w.moved->type, kKnight);
     EXPECT_EQ(w.moved->x, 6);
@@ -83,7 +79,7 @@ TEST_F(OutsideEntryTest, TheProgramsMoveComesThroughTheEntrysOutputs) {
 
 TEST_F(OutsideEntryTest, AFailingProgramIsReportedAndTheBuiltInEngineMoves) {
     settings.path = fakes.Make("broken", "echo 'bestmove e7e4'");
-    const Written w = Move();
+    const EntryOutputs w = Move();
     EXPECT_EQ(builtInCalls, 1);
     ASSERT_TRUE(w.moved);
     EXPECT_EQ(w.moved->x, 3);

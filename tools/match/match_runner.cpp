@@ -56,11 +56,11 @@ MatchGame PlayMatchGame(const MatchPlayer& white, const MatchPlayer& black, int 
             game.ending = game.result == "1/2-1/2" ? "stalemate" : "checkmate";
             break;
         }
-        const char* draw = position.halfmoveClock >= 100               ? "fifty moves"
-                           : ++seen[RepetitionKey(position)] >= 3      ? "threefold repetition"
-                           : NoMatingMaterial(position)                ? "no mating material"
-                           : ply >= maxPlies                           ? "adjudicated at the ply limit"
-                                                                       : nullptr;
+        const char* draw = position.halfmoveClock >= 100          ? "fifty moves"
+                           : ++seen[RepetitionKey(position)] >= 3 ? "threefold repetition"
+                           : NoMatingMaterial(position)           ? "no mating material"
+                           : ply >= maxPlies                      ? "adjudicated at the ply limit"
+                                                                  : nullptr;
         if (draw) {
             game.result = "1/2-1/2";
             game.ending = draw;
@@ -73,9 +73,9 @@ MatchGame PlayMatchGame(const MatchPlayer& white, const MatchPlayer& black, int 
         const auto start = std::chrono::steady_clock::now();
         const engines::UciOpponent::Reply reply =
             programs[side].BestMove(settings, position, 0, nullptr);
-        game.thinkingMs[side] += std::chrono::duration<double, std::milli>(
-                                     std::chrono::steady_clock::now() - start)
-                                     .count();
+        game.thinkingMs[side] +=
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count();
         ++game.movesMade[side];
         if (!reply.move) {
             game.problem = reply.problem;
@@ -94,8 +94,8 @@ MatchGame PlayMatchGame(const MatchPlayer& white, const MatchPlayer& black, int 
     return game;
 }
 
-std::string MatchGamePgn(const MatchGame& game, const MatchPlayer& white,
-                         const MatchPlayer& black, int round) {
+std::string MatchGamePgn(const MatchGame& game, const MatchPlayer& white, const MatchPlayer& black,
+                         int round) {
     notation::PgnExport pgn;
     pgn.header.event = "Tavlion engine match";
     pgn.header.round = std::to_string(round);

@@ -19,9 +19,9 @@ struct MatchPlayer {
 
 struct MatchGame {
     std::vector<notation::Move> moves;
-    std::string result = "*"; // "1-0", "0-1", "1/2-1/2"
-    std::string ending;       // how it ended, for the PGN
-    std::string problem;      // a program failed or broke a rule; empty when none
+    std::string result = "*";      // "1-0", "0-1", "1/2-1/2"
+    std::string ending;            // how it ended, for the PGN
+    std::string problem;           // a program failed or broke a rule; empty when none
     double thinkingMs[2] = {0, 0}; // each side's total
     int movesMade[2] = {0, 0};
 };
@@ -30,5 +30,5 @@ struct MatchGame {
 // is adjudicated a draw.
 MatchGame PlayMatchGame(const MatchPlayer& white, const MatchPlayer& black, int maxPlies = 300);
 
-std::string MatchGamePgn(const MatchGame& game, const MatchPlayer& white,
-                         const MatchPlayer& black, int round);
+std::string MatchGamePgn(const MatchGame& game, const MatchPlayer& white, const MatchPlayer& black,
+                         int round);
