@@ -180,7 +180,8 @@ void CScene::TickClocks() {
     lastClockTick = now;
     bool white;
     if (settings.playerMode == 0)
-        white = board.thinking ? settings.playerColor == 1 : settings.playerColor == 0;
+        // A hint is thought out in the player's own time.
+        white = board.thinking && !hinting ? settings.playerColor == 1 : settings.playerColor == 0;
     else if (!networkGame)
         white = settings.currentMove == 0;
     else

@@ -232,7 +232,8 @@ private:
     CSceneHost& host;
     CEngineBinding engine;
     engines::OutsideEngineSettings outsideEngine;
-    Str engineProgram; // the settings file's copy of outsideEngine.path
+    Str engineProgram;    // the settings file's copy of outsideEngine.path
+    bool hinting = false; // the engine thinks for the player, not for itself
     CFileStorage settingsDocument;
     CFileStorage gameDocument;
     // The settings file is written once, at exit, and never when it could

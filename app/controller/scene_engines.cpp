@@ -36,11 +36,14 @@ void CScene::Hint() {
     int x = -1, y = -1;
     const int side = settings.currentMove;
     board.hint = {};
+    // Thinking, so that everything waits as for the engine's own move.
     board.thinking = 1;
+    hinting = true;
     engine.ComputerMove()(figures.List(), side == 0 ? 1 : 0, settings.gameLevel, &rights, &captured,
                           &moved, &x, &y, &stopThinking);
     stopThinking = 0;
     board.thinking = 0;
+    hinting = false;
     if (moved && IsOnBoard(moved->x, moved->y) && IsOnBoard(x, y))
         board.hint = {moved->x, moved->y, x, y};
     DrawFrame();

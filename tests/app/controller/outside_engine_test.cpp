@@ -5,6 +5,7 @@
 
 #include "engines/figure_set.h"
 #include "fake_engines.h"
+#include "platform/message_pump.h"
 
 #include <cstring>
 
@@ -96,6 +97,19 @@ TEST_F(OutsideEngineTest, HintOutlinesAMoveAndChangesNothing) {
     ASSERT_NE(hinted, nullptr);
     EXPECT_EQ(hinted->color, 1);
     EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(OutsideEngineTest, AHintTakesThePlayersTimeNotTheEngines) {
+    CScene& s = StartWith("sleep 0.3; echo 'bestmove e2e4'");
+    const platform::MessagePump previous = platform::SetMessagePump([&] {
+        now += 1000;
+        s.TickClocks();
+        return false;
+    });
+    s.Hint();
+    platform::SetMessagePump(previous);
+    EXPECT_GT(s.whiteClock.seconds, 0);
+    EXPECT_EQ(s.blackClock.seconds, 0);
 }
 
 TEST_F(OutsideEngineTest, TheChoiceIsKeptInTheSettingsFileAlone) {
