@@ -1,6 +1,6 @@
 // tavlion-uci's cost per "go" beyond the engine library's own search, and a
 // match of each level against stockfish at "Skill Level" 0.
-// Usage: uci_bench [overhead [repeats] | match [games per level]]
+// Usage: uci_bench [overhead [repeats] | match [games per level [levels, e.g. 02]]]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -83,7 +83,7 @@ int Overhead(int repeats) {
     return 0;
 }
 
-int Match(int games) {
+int Match(int games, const std::string& levels) {
     const std::string stockfish = platform::FindProgram("stockfish");
     if (stockfish.empty()) {
         std::fprintf(stderr, "stockfish is not installed\n");
@@ -93,7 +93,9 @@ int Match(int games) {
     static const char* const kLevelNames[] = {"Easy", "Medium", "Difficult"};
     std::printf("%-10s %6s %6s %6s %6s %8s %16s %16s %s\n", "level", "games", "wins", "draws",
                 "losses", "score", "Tavlion ms/move", "stockfish ms/move", "problems");
-    for (int level = 0; level < 3; ++level) {
+    std::fflush(stdout);
+    for (const char digit : levels) {
+        const int level = std::clamp(digit - '0', 0, 2);
         const MatchPlayer tavlion{std::string("Tavlion (") + kLevelNames[level] + ")",
                                   kTavlionUci,
                                   {{"Level", std::to_string(level)}},
@@ -107,7 +109,11 @@ int Match(int games) {
             const MatchPlayer& white = tavlionWhite ? tavlion : weakest;
             const MatchPlayer& black = tavlionWhite ? weakest : tavlion;
             const MatchGame game = PlayMatchGame(white, black, 300);
-            pgn << MatchGamePgn(game, white, black, round) << "\n";
+            pgn << MatchGamePgn(game, white, black, round) << "\n" << std::flush;
+            // Progress on the side, so that a cut-short run still tells.
+            std::fprintf(stderr, "%s round %d: %s %s, %zu plies%s%s\n", kLevelNames[level], round,
+                         tavlionWhite ? "Tavlion White" : "Tavlion Black", game.result.c_str(),
+                         game.moves.size(), game.problem.empty() ? "" : ", ", game.problem.c_str());
             const std::string ours = tavlionWhite ? "1-0" : "0-1";
             if (game.result == "1/2-1/2")
                 ++draws;
@@ -133,6 +139,6 @@ int Match(int games) {
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "overhead";
     const int count = argc > 2 ? std::max(1, std::atoi(argv[2])) : 0;
-    if (mode == "match") return Match(count ? count : 20);
+    if (mode == "match") return Match(count ? count : 20, argc > 3 ? argv[3] : "012");
     return Overhead(count ? count : 30);
 }

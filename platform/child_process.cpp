@@ -5,6 +5,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sstream>
@@ -54,9 +55,10 @@ bool ChildProcess::Start(const std::string& path, const std::vector<std::string>
     ended_ = false;
     buffer_.clear();
     if (path.empty() || access(path.c_str(), X_OK) != 0) return false;
+    // Not inherited by other children: each must see its own pipes end.
     int toChild[2], fromChild[2];
-    if (pipe(toChild) != 0) return false;
-    if (pipe(fromChild) != 0) {
+    if (pipe2(toChild, O_CLOEXEC) != 0) return false;
+    if (pipe2(fromChild, O_CLOEXEC) != 0) {
         close(toChild[0]), close(toChild[1]);
         return false;
     }

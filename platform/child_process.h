@@ -22,6 +22,7 @@ public:
     // Starts `path`; false when it cannot be run. A running child is ended first.
     bool Start(const std::string& path, const std::vector<std::string>& arguments = {});
     bool Started() const { return pid_ > 0; }
+    pid_t Pid() const { return pid_; }
     // Whether the child has not exited yet.
     bool Running();
 

@@ -1,8 +1,10 @@
 // tavlion-uci: the game's engine library as a UCI engine, for any chess
 // program that speaks the protocol on standard input and output.
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <iostream>
+#include <cstring>
+#include <functional>
 #include <string>
 #include <thread>
 #include <unistd.h>
@@ -16,17 +18,54 @@ namespace {
 // The library writes its report "!debug.$$$" into the current directory at
 // every search. A chess program starts its engines in a folder of its own,
 // so the report goes to a private folder instead, removed at the end.
-std::string EnterPrivateFolder() {
-    const char* tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/tavlion-uci-XXXXXX";
-    if (!mkdtemp(pattern.data()) || chdir(pattern.c_str()) != 0) return "";
-    return pattern;
+// The folder and its report, kept where a signal handler can reach them.
+char folderPath[4096];
+char reportPath[4096 + 16];
+
+void LeavePrivateFolder() {
+    if (!folderPath[0]) return;
+    unlink(reportPath);
+    rmdir(folderPath);
 }
 
-void LeavePrivateFolder(const std::string& folder) {
-    if (folder.empty()) return;
-    std::remove((folder + "/!debug.$$$").c_str());
-    rmdir(folder.c_str());
+// A chess program that ends its engine with a signal gets the folder
+// removed as after "quit".
+extern "C" void OnSignal(int signal) {
+    LeavePrivateFolder();
+    _exit(128 + signal);
+}
+
+void EnterPrivateFolder() {
+    const char* tmp = std::getenv("TMPDIR");
+    const std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/tavlion-uci-XXXXXX";
+    if (pattern.size() >= sizeof folderPath) return;
+    std::strcpy(folderPath, pattern.c_str());
+    if (!mkdtemp(folderPath) || chdir(folderPath) != 0) {
+        folderPath[0] = 0;
+        return;
+    }
+    std::snprintf(reportPath, sizeof reportPath, "%s/!debug.$$$", folderPath);
+    for (int s : {SIGTERM, SIGINT, SIGHUP}) std::signal(s, OnSignal);
+}
+
+// Longer lines are cut here: no command needs more, and the input must not
+// fill the memory.
+constexpr size_t kMaxLine = 1 << 20;
+
+// Reads on while a search runs, so that "stop" reaches it.
+void ReadInput(LineQueue& input) {
+    std::string line;
+    for (int c; (c = std::getchar()) != EOF;) {
+        if (c == '\n') {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            input.Push(std::move(line));
+            line.clear();
+        } else if (line.size() < kMaxLine) {
+            line += char(c);
+        }
+    }
+    if (!line.empty()) input.Push(std::move(line));
+    input.Close();
 }
 
 } // namespace
@@ -38,17 +77,10 @@ int main() {
                              "(it belongs beside this program)\n");
         return 1;
     }
-    const std::string folder = EnterPrivateFolder();
+    EnterPrivateFolder();
 
     LineQueue input;
-    // Reads on while a search runs, so that "stop" reaches it.
-    std::thread reader([&input] {
-        for (std::string line; std::getline(std::cin, line);) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            input.Push(line);
-        }
-        input.Close();
-    });
+    std::thread reader(ReadInput, std::ref(input));
     reader.detach();
 
     {
@@ -58,7 +90,7 @@ int main() {
         });
         server.Run();
     }
-    LeavePrivateFolder(folder);
+    LeavePrivateFolder();
     std::fflush(stdout);
     // The reader may still wait on standard input; it ends with the process.
     std::_Exit(0);

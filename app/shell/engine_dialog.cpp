@@ -104,13 +104,18 @@ engines::OutsideEngineSettings CEngineDialog::Settings() const {
     return s;
 }
 
-// A program that cannot run is refused here rather than at the next move.
+// A program that cannot run is refused here rather than at the next move;
+// a bare name is looked up on the path and kept as the program found.
 void CEngineDialog::accept() {
-    if (uci_->isChecked() && platform::FindProgram(Settings().path).empty()) {
-        platform::ShowMessageBox("\"" + Settings().path +
-                                 "\" is not a program that can be run. Choose a UCI chess "
-                                 "engine, for example stockfish.");
-        return;
+    if (uci_->isChecked()) {
+        const std::string found = platform::FindProgram(Settings().path);
+        if (found.empty()) {
+            platform::ShowMessageBox("\"" + Settings().path +
+                                     "\" is not a program that can be run. Choose a UCI chess "
+                                     "engine, for example stockfish.");
+            return;
+        }
+        path_->setText(QString::fromStdString(found));
     }
     QDialog::accept();
 }

@@ -2,6 +2,7 @@
 // lines, a stop in the middle of a search, and what it leaves behind.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <thread>
@@ -168,6 +169,22 @@ TEST_F(UciSession, PromotionNamesTheNewFigure) {
     engine->Send(position);
     const std::string best = Last(Go("go depth 3"));
     EXPECT_TRUE(NamesLegalMove(best, PositionOf(position))) << best;
+}
+
+TEST_F(UciSession, AHugeLineIsToldAndTheSessionGoesOn) {
+    engine->Send(std::string(3 << 20, 'x'));
+    EXPECT_TRUE(HasInfoString(engine->Ask("isready", "readyok")));
+    engine->Send(kOpening);
+    EXPECT_TRUE(NamesLegalMove(Last(Go("go depth 3")), PositionOf(kOpening)));
+}
+
+TEST_F(UciSession, EndedBySignalItStillRemovesItsFolder) {
+    ASSERT_FALSE(fs::is_empty(root / "tmp")); // its private folder
+    kill(engine->child.Pid(), SIGTERM);
+    for (int i = 0; i < 100 && engine->Running(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_FALSE(engine->Running());
+    EXPECT_TRUE(fs::is_empty(root / "tmp"));
 }
 
 TEST_F(UciSession, LeavesNothingBehindInItsOrTheCallersFolder) {
