@@ -10,8 +10,9 @@ namespace engines {
 
 namespace {
 
-// How long a program may take to say who it is and that it is ready.
-constexpr int kHandshakeMs = 5000;
+// How long a program may take to say who it is and that it is ready: an
+// engine loading its network on a busy machine takes seconds.
+constexpr int kHandshakeMs = 10000;
 // One slice of waiting between two rounds of the caller's messages.
 constexpr int kSliceMs = 5;
 
@@ -63,8 +64,8 @@ UciOpponent::Wait UciOpponent::WaitFor(const std::string& word, int timeoutMs,
                 options_.push_back(*offer);
             else if (words.size() > 2 && words[0] == "id" && words[1] == "name")
                 name_ = line.substr(line.find("name") + 5);
-            continue;
         }
+        // Also between the lines of a program that talks without end.
         platform::PumpMessages();
         if (stop && *stop == 1 && !stopSent) {
             stopSent = true;

@@ -106,13 +106,19 @@ TEST_F(UciOpponentTest, AProgramThatCannotRunIsNamed) {
     EXPECT_EQ(reply.problem, "The chess engine \"engine\" could not be started.");
 }
 
-TEST_F(UciOpponentTest, SilencePastTheMoveTimeEndsTheWait) {
-    const auto start = std::chrono::steady_clock::now();
-    const UciOpponent::Reply reply = Ask(fakes.Make("silent", "true"));
-    const auto waited = std::chrono::steady_clock::now() - start;
-    EXPECT_FALSE(reply.move);
-    EXPECT_NE(reply.problem.find("did not answer in time"), std::string::npos);
-    EXPECT_GE(waited, std::chrono::milliseconds(100 + kAnswerGraceMs));
+TEST_F(UciOpponentTest, NoAnswerPastTheMoveTimeEndsTheWait) {
+    // Silent, and talking without end but never naming a move.
+    for (const char* onGo : {"true", "yes 'info depth 1'"}) {
+        PumpProbe probe;
+        const auto start = std::chrono::steady_clock::now();
+        const UciOpponent::Reply reply = Ask(fakes.Make("mute", onGo));
+        const auto waited = std::chrono::steady_clock::now() - start;
+        EXPECT_FALSE(reply.move) << onGo;
+        EXPECT_NE(reply.problem.find("did not answer in time"), std::string::npos) << onGo;
+        EXPECT_GE(waited, std::chrono::milliseconds(100 + kAnswerGraceMs));
+        EXPECT_LT(waited, std::chrono::milliseconds(100 + 3 * kAnswerGraceMs));
+        EXPECT_GT(probe.rounds, 100) << onGo; // the window was kept alive
+    }
 }
 
 TEST_F(UciOpponentTest, StopThinkingSendsStopAndTakesTheMoveThen) {
