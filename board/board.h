@@ -73,6 +73,9 @@ public:
     // p0: the world point under the mouse; p1: the camera position.
     void OnBoardClick(const point3d& p0, const point3d& p1);
     void ComputerMove();
+    // The engine's answer to the position on the board, as after a move of
+    // the player: it ends the game or records the pair's position.
+    void ComputerReply();
     // Coordinates are read as signed 8-bit values, as the packet carries them.
     void ApplyRemoteMove(int fromX, int fromY, int toX, int toY);
     void SendLastMove();
@@ -142,7 +145,6 @@ private:
     CFigure* CastleRook(CFigure& king, sSquare to, bool animate);
     void EndPlayerTurn();
     void HandOverTo(int32_t side);
-    void ComputerReply();
     bool RunEngine(CFigure*& moved, CFigure*& captured, sSquare& to);
     void PlaceEngineMove(CFigure& moved, CFigure* captured, sSquare to);
     bool AcceptRemoteMove(sSquare from, sSquare to) const;

@@ -86,10 +86,14 @@ void CBoard::ResumeGameOver() {
 // The number of move-list entries that lead to record `index`: one per record
 // between two players, two against the computer, whose opening move shares
 // record 0. The last record ends the list, which also covers a game the
-// player won against the computer with a record of one move.
+// player won against the computer with a record of one move. Between two
+// players every move has its record, so the count runs back from the end: a
+// history may start from a position reached earlier (a network game carried
+// on at one machine).
 int CBoard::MovesUpTo(int index) const {
     const int entries = moveTable_.entries.Count();
     if (index >= history.Count() - 1) return entries;
+    if (MovesPerRecord() == 1) return std::max(entries - (history.Count() - 1 - index), 0);
     const bool computerOpened = services_.PlayerMode() == 0 && services_.PlayerColor() == 1;
     return std::min(index * MovesPerRecord() + (computerOpened ? 1 : 0), entries);
 }
@@ -154,7 +158,7 @@ void CBoard::ReplayGame() {
     ResumeGameOver();
     moveTable_.firstShown = 0;
     historyIndex = 0;
-    moveCount = computer && services_.PlayerColor() == 1 ? 1 : 0;
+    moveCount = MovesUpTo(0);
     const auto animate = [this](int entry, bool play) {
         const sMove* m = moveTable_.entries[entry];
         if (!m) return;

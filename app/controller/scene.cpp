@@ -36,7 +36,7 @@ int CScene::Create() {
     settingsDocument.SetFileName(kSettingsFileName);
     settingsDocument.SetBanner(kSettingsBanner);
     settingsDocument.RemoveAll();
-    BindSettings(settingsDocument, settings);
+    BindProgramSettings(settingsDocument, settings);
     BindEngineSettings(settingsDocument, outsideEngine, engineProgram);
     // A missing file is a first start; one that is there but cannot be read
     // holds the player's settings, which saving the defaults would destroy.
@@ -47,6 +47,7 @@ int CScene::Create() {
                                  "save them, so the file stays as it is.");
     }
     settings.currentMove = 0;
+    KeepCameraDistanceInLimits();
     StartOrStopMusic();
     host.ReloadSky(settings.skyNumber);
 
@@ -71,6 +72,9 @@ int CScene::Create() {
 void CScene::Destroy() {
     if (destroyed) return;
     destroyed = true;
+    // The game is kept before the connection closes, which forgets that it
+    // was a network game.
+    KeepUnfinishedGame(false);
     host.CloseConnection();
     networkGame = 0;
     host.DeleteFonts();
@@ -120,7 +124,7 @@ void CScene::StartGame() {
 void CScene::ClickBoard(const point3d& world) {
     const bool onArrows = settings.moveList && HitArrows(moveListArrows, moveTable, world);
     // The board refuses a move the engine cannot judge, and says so.
-    if (!onArrows) board.OnBoardClick(world, settings.eye);
+    if (!onArrows) board.OnBoardClick(world, Eye());
     DrawFrame();
 }
 

@@ -80,6 +80,7 @@ bool CScene::RequestClose() {
     }
     // Saved while the window can still show a failure.
     SaveSettingsOnce(true);
+    KeepUnfinishedGame(true);
     return true;
 }
 

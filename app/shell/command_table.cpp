@@ -78,6 +78,12 @@ constexpr sCommand kCommands[] = {
     {32805, "Rotate Board", M::View, false, nullptr, 13, true, "rotate_board",
      "Roate Board\nRotate Board",
      [](V v) { v.Scene().RotateBoard(); }, nullptr, nullptr},
+    {32841, "Zoom In", M::View, true, "Ctrl++; Ctrl+=", kNoToolbar, false, nullptr,
+     "Move the camera closer to the board\nZoom In",
+     [](V v) { v.Scene().ZoomCamera(1); }, nullptr, nullptr},
+    {32842, "Zoom Out", M::View, false, "Ctrl+-", kNoToolbar, false, nullptr,
+     "Move the camera away from the board\nZoom Out",
+     [](V v) { v.Scene().ZoomCamera(-1); }, nullptr, nullptr},
 
     {32772, "&One Player", M::Settings, false, nullptr, kNoToolbar, false, nullptr,
      "Play against the computer\nOne Player",

@@ -16,7 +16,7 @@ CScenePicture::CScenePicture(CScene& scene)
     layers.drawBoard = [this] { board_.DrawBoard(scene_.board, scene_.BoardServices()); };
     layers.drawMoveList = [this] {
         moveList_.Draw(scene_.moveTable, scene_.board.moveCount, scene_.viewWidth,
-                       scene_.viewHeight);
+                       scene_.viewHeight, {scene_.pixelRatio});
         // The controller hit-tests the arrows before a click reaches the board.
         scene_.moveListArrows = moveList_.arrows;
     };

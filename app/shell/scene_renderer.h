@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/pixel_scale.h"
+
 #include <QImage>
 
 #include <functional>
@@ -54,5 +56,6 @@ private:
     CScene& scene_;
     sLayers layers_;
     bool fontsBuilt_ = false;
+    sPixelScale fontScale_; // the pixel ratio the fonts were built for
     bool resourcesReady_ = false;
 };

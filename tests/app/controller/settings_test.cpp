@@ -9,11 +9,14 @@
 namespace {
 
 constexpr const char* kKeysInOrder[] = {
-    "Music",          "Sound Effects",    "Game Level",      "Player Mode", "Player Color",
-    "Current Move",   "Matrix",           "Camera Position", "Mirror",      "YAngle",
-    "Sky Number",     "Sky Flague",       "Animation",       "Shadows",     "Letters",
-    "Delete Figures", "Textured Figures", "Textured Board",  "Timer",       "Nickname",
-    "Move List",      "Draw Mode"};
+    "Music",          "Sound Effects",    "Game Level",
+    "Player Mode",    "Player Color",     "Current Move",
+    "Matrix",         "Camera Position",  "Mirror",
+    "YAngle",         "Sky Number",       "Sky Flague",
+    "Animation",      "Shadows",          "Letters",
+    "Delete Figures", "Textured Figures", "Textured Board",
+    "Timer",          "Nickname",         "Move List",
+    "Draw Mode",      "Camera Distance",  "Restore Unfinished Game"};
 
 std::vector<std::string> KeysOf(const std::string& text) {
     std::vector<std::string> keys;

@@ -32,6 +32,8 @@ enum Id : int {
     Play = 1000,
     ResetCamera = 32788,
     RotateBoard = 32805,
+    ZoomIn = 32841,
+    ZoomOut = 32842,
     OnePlayer = 32772,
     TwoPlayers = 32773,
     Easy = 32775,
@@ -98,6 +100,9 @@ TEST_F(ShellTest, ActionsCarryTheirTextKeysAndTooltips) {
               QKeySequence(QStringLiteral("Alt+Backspace")));
     EXPECT_EQ(Frame().Action(cmd::StartGame)->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
     EXPECT_EQ(Frame().Action(cmd::Help)->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(Frame().Action(cmd::ZoomIn)->shortcuts(),
+              QKeySequence::listFromString(QStringLiteral("Ctrl++; Ctrl+=")));
+    EXPECT_EQ(Frame().Action(cmd::ZoomOut)->shortcut(), QKeySequence(QStringLiteral("Ctrl+-")));
     EXPECT_EQ(Frame().Action(cmd::RotateBoard)->toolTip(), QStringLiteral("Rotate Board"));
     EXPECT_EQ(Frame().Action(cmd::RotateBoard)->statusTip(), QStringLiteral("Roate Board"));
     EXPECT_EQ(Frame().Action(cmd::SaveAs)->text(), QStringLiteral("Save Game &As..."));
