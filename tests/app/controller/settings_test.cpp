@@ -9,14 +9,14 @@
 namespace {
 
 constexpr const char* kKeysInOrder[] = {
-    "Music",          "Sound Effects",    "Game Level",
-    "Player Mode",    "Player Color",     "Current Move",
-    "Matrix",         "Camera Position",  "Mirror",
-    "YAngle",         "Sky Number",       "Sky Flague",
-    "Animation",      "Shadows",          "Letters",
-    "Delete Figures", "Textured Figures", "Textured Board",
-    "Timer",          "Nickname",         "Move List",
-    "Draw Mode",      "Camera Distance",  "Restore Unfinished Game"};
+    "Music", "Sound Effects", "Game Level", "Player Mode", "Player Color", "Current Move", "Matrix",
+    "Camera Position", "Mirror", "YAngle", "Sky Number", "Sky Flague", "Animation", "Shadows",
+    "Letters", "Delete Figures", "Textured Figures", "Textured Board", "Timer", "Nickname",
+    "Move List", "Draw Mode", "Camera Distance", "Restore Unfinished Game",
+    // The section "Engine", after "Settings".
+    "Engine", "Engine Program", "Engine Time Easy", "Engine Skill Level Easy", "Engine Elo Easy",
+    "Engine Time Medium", "Engine Skill Level Medium", "Engine Elo Medium", "Engine Time Difficult",
+    "Engine Skill Level Difficult", "Engine Elo Difficult"};
 
 std::vector<std::string> KeysOf(const std::string& text) {
     std::vector<std::string> keys;
@@ -57,6 +57,7 @@ TEST_F(SceneTest, WithoutSettingsFileDefaultsApplyAndExitWritesAllKeysInOrder) {
     EXPECT_EQ(KeysOf(text),
               std::vector<std::string>(std::begin(kKeysInOrder), std::end(kKeysInOrder)));
     EXPECT_NE(text.find("[Settings]"), std::string::npos);
+    EXPECT_NE(text.find("[Engine]"), std::string::npos);
 }
 
 TEST_F(SceneTest, SettingsAreReadBackAtTheNextStart) {

@@ -72,7 +72,7 @@ TEST(CommandTable, HoldsEveryCommandOnceWithTheToolbarInOrder) {
         if (command.toolbarSlot >= 0)
             toolbar.at(static_cast<size_t>(command.toolbarSlot)) = command.id;
     }
-    EXPECT_EQ(ids.size(), 43u);
+    EXPECT_EQ(ids.size(), 45u);
     const std::vector<int> expected = {cmd::NewGame,
                                        cmd::Open,
                                        cmd::Save,
