@@ -118,6 +118,8 @@ public:
     CFigure* selectedFigure = nullptr;
     std::vector<sSquare> targets;
     sLastMove lastMove;
+    // A suggested move's squares, outlined until the next click.
+    sLastMove hint;
 
     CHistory history;
     int32_t historyIndex = -1;

@@ -74,6 +74,7 @@ void CBoard::RestoreRecord(int index) {
     const sBoardState* record = history[index];
     if (!record) return;
     lastMove = record->lastMove;
+    hint = {};
     ClearFigures();
     Refill(figures, record->pieces, true);
     rights = record->rights;

@@ -6,6 +6,7 @@ using namespace move_flow;
 void CBoard::PrepareGame(int32_t side) {
     ClearHistory();
     lastMove = {};
+    hint = {};
     gameOver = 0;
     startSide = side;
 }
@@ -40,6 +41,7 @@ bool CBoard::ClicksBlocked() {
 
 void CBoard::OnBoardClick(const point3d& p0, const point3d& p1) {
     sSquare square;
+    hint = {};
     if (!ClicksBlocked() && PickSquare(p0, p1, square)) ClickSquare(square);
 }
 

@@ -371,6 +371,19 @@ void WriteEngine() {
     }
 }
 
+// --- sessions of tavlion-uci: the lines a chess program sends ---
+
+void WriteUciSessions() {
+    Put("uci_session", "handshake", Of("uci\nisready\nucinewgame\nsetoption name Level value 1\n"));
+    Put("uci_session", "startpos",
+        Of("position startpos moves e2e4 e7e5 g1f3\ngo depth 3\ngo movetime 100\n"));
+    Put("uci_session", "fen",
+        Of("position fen r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1 moves e1g1\ngo wtime 1000 "
+           "btime 1000\nstop\n"));
+    Put("uci_session", "infinite", Of("position startpos\ngo infinite\nisready\nstop\nquit\n"));
+    Put("uci_session", "mate", Of("position fen 7k/5Q1Q/8/8/8/8/8/K7 b - - 0 1\ngo\n"));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -388,5 +401,6 @@ int main(int argc, char** argv) {
     WritePictures(source);
     WriteEngine();
     WriteNotation();
+    WriteUciSessions();
     return 0;
 }

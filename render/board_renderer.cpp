@@ -30,6 +30,7 @@ constexpr sRgba kSelectedSquare = {1, 1, 0, 0.75f};
 constexpr sRgba kTargetSquare = {1, 1, 1, 0.75f};
 constexpr sRgba kOutline = {0.15f, 0.75f, 0.15f, 0.75f};
 constexpr sRgba kLastMove = {0.75f, 0.15f, 0.15f, 0.75f};
+constexpr sRgba kHint = {0.1f, 0.55f, 1, 0.9f};
 constexpr sRgba kShadow = {0, 0, 0, 0.15f};
 constexpr sRgba kGlyph = {1, 0.1f, 1, 1};
 
@@ -188,7 +189,8 @@ void CBoardRenderer::DrawBoard(const CBoard& board, const CBoardServices& servic
     DrawFigures(board, services);
     if (services.DeleteFigures()) DrawCaptured(board);
     DrawSquares(board, services);
-    DrawLastMove(board);
+    DrawMoveOutline(board.lastMove, false);
+    DrawMoveOutline(board.hint, true);
     if (services.Shadows()) DrawShadows(board);
     if (services.Letters()) DrawGlyphs();
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
@@ -322,13 +324,14 @@ void CBoardRenderer::DrawSquares(const CBoard& board, const CBoardServices& serv
         }
 }
 
-void CBoardRenderer::DrawLastMove(const CBoard& board) const {
+void CBoardRenderer::DrawMoveOutline(const sLastMove& m, bool hint) const {
     glDisable(GL_TEXTURE_2D);
     glLineWidth(3);
-    Colour(kLastMove);
-    const sLastMove& m = board.lastMove;
+    Colour(hint ? kHint : kLastMove);
+    // A hint is drawn above the last move's outline, where the two share a square.
+    const float lift = hint ? 0.06f : 0.05f;
     for (const sSquare s : {sSquare{m.fromX, m.fromY}, sSquare{m.toX, m.toY}})
-        if (IsOnBoard(s.x, s.y)) DrawOutline(s.x, s.y, 0.05f);
+        if (IsOnBoard(s.x, s.y)) DrawOutline(s.x, s.y, lift);
 }
 
 void CBoardRenderer::DrawShadows(const CBoard& board) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/rules.h"
 #include "render/board_grid.h"
 #include "render/geometry/point3d.h"
 #include "render/piece_meshes.h"
@@ -57,7 +58,8 @@ private:
     void DrawFigures(const CBoard& board, const CBoardServices& services) const;
     void DrawCaptured(const CBoard& board) const;
     void DrawSquares(const CBoard& board, const CBoardServices& services) const;
-    void DrawLastMove(const CBoard& board) const;
+    // The two squares of the last move, or of a hint in a colour of its own.
+    void DrawMoveOutline(const sLastMove& move, bool hint) const;
     void DrawShadows(const CBoard& board) const;
     void DrawGlyphs() const;
     void DrawMesh(int type) const;

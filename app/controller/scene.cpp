@@ -1,5 +1,6 @@
 #include "app/controller/scene.h"
 
+#include "app/controller/engine_settings_binding.h"
 #include "app/controller/settings_binding.h"
 #include "board/move_flow.h"
 #include "config/ini_item.h"
@@ -37,6 +38,7 @@ int CScene::Create() {
     settingsDocument.SetBanner(kSettingsBanner);
     settingsDocument.RemoveAll();
     BindProgramSettings(settingsDocument, settings);
+    BindEngineSettings(settingsDocument, outsideEngine, engineProgram);
     // A missing file is a first start; one that is there but cannot be read
     // holds the player's settings, which saving the defaults would destroy.
     if (settingsDocument.Read() == LoadOutcome::Unreadable) {
@@ -63,6 +65,8 @@ int CScene::Create() {
     // The window opens on a board set up for a game, not an empty one.
     board.ResetGame();
     engine.Bind();
+    outsideEngine.path = engineProgram.c_str();
+    SetOutsideEngine(outsideEngine);
     if (settingsSave == SettingsSave::NotYet) settingsSave = SettingsSave::Due;
     return 1;
 }
@@ -188,7 +192,8 @@ void CScene::TickClocks() {
     lastClockTick = now;
     bool white;
     if (settings.playerMode == 0)
-        white = board.thinking ? settings.playerColor == 1 : settings.playerColor == 0;
+        // A hint is thought out in the player's own time.
+        white = board.thinking && !hinting ? settings.playerColor == 1 : settings.playerColor == 0;
     else if (!networkGame)
         white = settings.currentMove == 0;
     else

@@ -9,6 +9,7 @@
 #include "board/move_list_arrows.h"
 #include "board/move_table.h"
 #include "config/file_storage.h"
+#include "engines/outside_settings.h"
 #include "net/net_game_host.h"
 #include "platform/sound.h"
 #include "render/geometry/point3d.h"
@@ -121,6 +122,17 @@ public:
     bool IsEngineReady() const { return engine.IsReady(); }
     // Binds another engine library in place of "Engine.dll" (tests).
     bool BindEngine(const std::string& libraryName) { return engine.Bind(libraryName); }
+
+    // --- engines ---
+    // Suggests a move to the side to move: the current engine's choice at
+    // the current level, outlined on the board until the next click. The
+    // game is not changed.
+    void Hint();
+    bool CanHint() const;
+    bool CanChooseEngine() const;
+    // Which engine plays the computer's side (Settings -> Engine...).
+    const engines::OutsideEngineSettings& OutsideEngine() const { return outsideEngine; }
+    void SetOutsideEngine(const engines::OutsideEngineSettings& chosen);
 
     // --- clocks ---
     void TickClocks();
@@ -302,6 +314,9 @@ private:
 
     CSceneHost& host;
     CEngineBinding engine;
+    engines::OutsideEngineSettings outsideEngine;
+    Str engineProgram;    // the settings file's copy of outsideEngine.path
+    bool hinting = false; // the engine thinks for the player, not for itself
     CFileStorage settingsDocument;
     CFileStorage gameDocument;
     // The settings file is written once, at exit, and never when it could

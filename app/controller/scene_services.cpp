@@ -55,7 +55,7 @@ int* CScene::CServices::StopThinking() {
 }
 
 GetComputerMoveFn CScene::CServices::ComputerMoveEntry() const {
-    return scene.engine.getComputerMove;
+    return scene.engine.ComputerMove();
 }
 GetCurrentStateFn CScene::CServices::CurrentStateEntry() const {
     return scene.engine.getCurrentState;

@@ -170,6 +170,12 @@ constexpr sCommand kCommands[] = {
     {32905, "Standard &Notation", M::Settings, false, nullptr, kNoToolbar, false, nullptr,
      "Moves in standard notation in the list of moves\nStandard Notation",
      Toggle<&sSettings::standardNotation>, nullptr, On<&sSettings::standardNotation>},
+    {32910, "Engine...", M::Settings, true, nullptr, kNoToolbar, false, nullptr,
+     "Play against the built-in engine or another UCI program\nEngine",
+     [](V v) { v.ChooseEngine(); }, [](S s) { return s.CanChooseEngine(); }, nullptr},
+    {32911, "Hint", M::Actions, true, "Ctrl+H", kNoToolbar, false, nullptr,
+     "Show the engine's move for the side to move\nHint",
+     [](V v) { v.Scene().Hint(); }, [](S s) { return s.CanHint(); }, nullptr},
 
     {57664, "&About Tavlion...", M::Help, false, nullptr, 14, true, "about",
      "Program information and version\nAbout",

@@ -1,6 +1,7 @@
 #include "app/shell/tavlion_view.h"
 
 #include "app/shell/about_dialog.h"
+#include "app/shell/engine_dialog.h"
 #include "app/shell/gl_surface.h"
 #include "app/shell/promotion_chooser.h"
 #include "app/shell/sky_dialog.h"
@@ -262,6 +263,11 @@ void CTavlionView::ChooseSky() {
         },
         this);
     dialog.exec();
+}
+
+void CTavlionView::ChooseEngine() {
+    CEngineDialog dialog(scene_.OutsideEngine(), this);
+    if (dialog.exec() == QDialog::Accepted) scene_.SetOutsideEngine(dialog.Settings());
 }
 
 // The controller asks for its sky once the settings are loaded, which is

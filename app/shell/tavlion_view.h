@@ -54,6 +54,7 @@ public:
     QString LinkStatusText() const;
     void CloseMainWindow();
     void ChooseSky();
+    void ChooseEngine();
     void ShowAbout();
     void OpenHelp();
     // A game kept at the last exit: offered at once, or when the splash has

@@ -17,6 +17,19 @@ constexpr const char* kKeysInOrder[] = {"Music",          "Sound Effects",    "G
                                         "Timer",          "Nickname",         "Move List",
                                         "Draw Mode",      "Camera Distance",  "Standard Notation"};
 
+// The section "Engine", after "Settings" in the settings file.
+constexpr const char* kEngineKeys[] = {"Engine",
+                                       "Engine Program",
+                                       "Engine Time Easy",
+                                       "Engine Skill Level Easy",
+                                       "Engine Elo Easy",
+                                       "Engine Time Medium",
+                                       "Engine Skill Level Medium",
+                                       "Engine Elo Medium",
+                                       "Engine Time Difficult",
+                                       "Engine Skill Level Difficult",
+                                       "Engine Elo Difficult"};
+
 std::vector<std::string> KeysOf(const std::string& text) {
     std::vector<std::string> keys;
     std::istringstream lines(text);
@@ -66,9 +79,11 @@ TEST_F(SceneTest, WithoutSettingsFileDefaultsApplyAndExitWritesAllKeysInOrder) {
     StopScene();
     const std::string text = ReadFile("Tavlion.INI");
     keys.insert(keys.end(), {"Restore Unfinished Game", "Discoverable"});
+    keys.insert(keys.end(), std::begin(kEngineKeys), std::end(kEngineKeys));
     EXPECT_EQ(KeysOf(text), keys);
     EXPECT_NE(text.find("[Settings]"), std::string::npos);
     EXPECT_NE(text.find("Discoverable=1"), std::string::npos);
+    EXPECT_NE(text.find("[Engine]"), std::string::npos);
 }
 
 TEST_F(SceneTest, SettingsAreReadBackAtTheNextStart) {

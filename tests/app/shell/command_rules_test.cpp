@@ -59,6 +59,8 @@ enum Id : int {
     StopThinking = 32796,
     StopThinkingKey = 32813,
     Help = 57670,
+    Engine = 32910,
+    Hint = 32911,
 };
 
 } // namespace cmd
@@ -71,7 +73,7 @@ TEST(CommandTable, HoldsEveryCommandOnceWithTheToolbarInOrder) {
         if (command.toolbarSlot >= 0)
             toolbar.at(static_cast<size_t>(command.toolbarSlot)) = command.id;
     }
-    EXPECT_EQ(ids.size(), 50u);
+    EXPECT_EQ(ids.size(), 52u);
     const std::vector<int> expected = {cmd::NewGame,
                                        cmd::Open,
                                        cmd::Save,
@@ -154,10 +156,15 @@ TEST_F(ShellTest, RulesWhilePlayingAndThinking) {
     Scene().settings.playerMode = 1;
     EXPECT_FALSE(Enabled(cmd::Connect));
 
+    EXPECT_TRUE(Enabled(cmd::Hint));
+    EXPECT_TRUE(Enabled(cmd::Engine));
     Scene().board.thinking = 1;
     Scene().board.historyIndex = 1;
     EXPECT_FALSE(Enabled(cmd::Undo));
     EXPECT_FALSE(Enabled(cmd::Redo));
+    // One search at a time, and the engine is not changed under it.
+    EXPECT_FALSE(Enabled(cmd::Hint));
+    EXPECT_FALSE(Enabled(cmd::Engine));
     EXPECT_TRUE(Enabled(cmd::StopThinking));
     EXPECT_TRUE(Enabled(cmd::StopThinkingKey));
     Scene().board.thinking = 0;
@@ -167,6 +174,7 @@ TEST_F(ShellTest, RulesWhilePlayingAndThinking) {
 TEST_F(ShellTest, RulesWhenTheGameIsOver) {
     Scene().board.gameOver = 1;
     Scene().gameStarted = 0;
+    EXPECT_FALSE(Enabled(cmd::Hint)); // no side to move
     EXPECT_TRUE(Enabled(cmd::OnePlayer));
     EXPECT_TRUE(Enabled(cmd::White));
     EXPECT_TRUE(Enabled(cmd::NewGame));
