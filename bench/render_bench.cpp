@@ -4,7 +4,7 @@
 // the frame with that part left out, and the difference. Wall time and the
 // process's CPU time (the software renderer's threads included) are both
 // printed, since other work on the machine shows in the first only.
-// Usage: render_bench [stage directory] [frames] [rounds]
+// Usage: render_bench [stage directory] [frames] [rounds] [part]
 
 #include "platform/message_box.h"
 #include "render/offscreen_context.h"
@@ -62,6 +62,8 @@ int main(int argc, char** argv) {
     const std::string stageDir = argc > 1 ? argv[1] : ".";
     const int frames = argc > 2 ? std::max(1, std::atoi(argv[2])) : 60;
     const int rounds = argc > 3 ? std::max(1, std::atoi(argv[3])) : 5;
+    // A part's name times that part alone beside the full frame; "full" the full frame only.
+    const std::string only = argc > 4 ? argv[4] : "";
     constexpr int kWidth = 1280, kHeight = 800;
 
     EnsureGuiApplication();
@@ -97,27 +99,29 @@ int main(int argc, char** argv) {
                 stage.scene.moveTable.entries.Count(),
                 reinterpret_cast<const char*>(glGetString(GL_RENDERER)), rounds, frames);
     std::printf("%-18s %10s %10s   %s\n", "part", "wall ms", "cpu ms", "frame without it (wall)");
-    double fullWall = 0, fullCpu = 0;
-    for (const sPass& pass : passes) {
-        std::vector<double> wall, cpu;
-        for (int round = 0; round < rounds; ++round) {
+    // Rounds go over every pass in turn, so that a change in the machine's
+    // load falls on all of them alike.
+    std::vector<std::vector<double>> wall(std::size(passes)), cpu(std::size(passes));
+    for (int round = 0; round < rounds; ++round)
+        for (std::size_t p = 0; p < std::size(passes); ++p) {
+            if (p > 0 && !only.empty() && only != passes[p].name) continue;
             const sSettings savedSettings = stage.scene.settings;
-            if (pass.takeAway) pass.takeAway(stage);
+            if (passes[p].takeAway) passes[p].takeAway(stage);
             const sTiming t = TimeFrames(stage, frames);
             stage.scene.settings = savedSettings;
             if (stage.hidden.Count()) stage.scene.board.figures.Swap(stage.hidden);
-            wall.push_back(t.wallMs);
-            cpu.push_back(t.cpuMs);
+            wall[p].push_back(t.wallMs);
+            cpu[p].push_back(t.cpuMs);
         }
-        const double w = Median(wall), c = Median(cpu);
-        if (!pass.takeAway) {
-            fullWall = w, fullCpu = c;
-            std::printf("%-18s %10.2f %10.2f   %.1f fps (spread %.2f..%.2f ms)\n", pass.name, w, c,
-                        1000 / w, *std::min_element(wall.begin(), wall.end()),
-                        *std::max_element(wall.begin(), wall.end()));
-        } else {
-            std::printf("%-18s %10.2f %10.2f   %.2f ms\n", pass.name, fullWall - w, fullCpu - c, w);
-        }
+    const double fullWall = Median(wall[0]), fullCpu = Median(cpu[0]);
+    std::printf("%-18s %10.2f %10.2f   %.1f fps (wall %.2f..%.2f ms)\n", passes[0].name, fullWall,
+                fullCpu, 1000 / fullWall, *std::min_element(wall[0].begin(), wall[0].end()),
+                *std::max_element(wall[0].begin(), wall[0].end()));
+    for (std::size_t p = 1; p < std::size(passes); ++p) {
+        if (wall[p].empty()) continue;
+        const double w = Median(wall[p]), c = Median(cpu[p]);
+        std::printf("%-18s %10.2f %10.2f   %.2f ms\n", passes[p].name, fullWall - w, fullCpu - c,
+                    w);
     }
     return 0;
 }

@@ -78,15 +78,6 @@ point3d Position(const vert_t& v) {
     return {v.x, v.y, v.z};
 }
 
-void CompileMesh(const CMesh& mesh) {
-    if (mesh.vertices.Empty() || mesh.faces.Empty()) return;
-    glVertexPointer(3, GL_FLOAT, sizeof(vert_t), mesh.vertices.Data());
-    glNormalPointer(GL_FLOAT, 0, mesh.normals.Data());
-    glTexCoordPointer(2, GL_FLOAT, sizeof(vert_t), &mesh.vertices.Data()->u);
-    glDrawElements(GL_TRIANGLES, GLsizei(mesh.faces.Size() * 3), GL_UNSIGNED_INT,
-                   mesh.faces.Data());
-}
-
 void CompilePositions(const MeshTable& table) {
     if (!table.vertexCount || !table.faceCount) return;
     glVertexPointer(3, GL_FLOAT, sizeof(vert_t), table.vertices);
@@ -141,25 +132,21 @@ void CBoardRenderer::ReleaseGL() {
     for (unsigned int* texture : {&woodTexture_, &boardTexture_})
         if (*texture) glDeleteTextures(1, texture);
     if (lists_) glDeleteLists(lists_, kListCount);
+    for (CMeshBuffers& buffers : meshBuffers_) buffers.Release();
     DropGL();
 }
 
 void CBoardRenderer::DropGL() {
     woodTexture_ = boardTexture_ = lists_ = 0;
+    for (CMeshBuffers& buffers : meshBuffers_) buffers.Drop();
 }
 
 void CBoardRenderer::BuildLists() {
     lists_ = glGenLists(kListCount);
     if (!lists_) return;
+    for (int i = 0; i < 6; ++i) meshBuffers_[i].Upload(meshes_[i]);
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_NORMAL_ARRAY);
-    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    for (int i = 0; i < 6; ++i) {
-        glNewList(lists_ + i, GL_COMPILE);
-        CompileMesh(meshes_[i]);
-        glEndList();
-    }
     glDisableClientState(GL_NORMAL_ARRAY);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     auto compile = [this](int list, const MeshTable& table) {
@@ -178,15 +165,21 @@ void CBoardRenderer::BuildLists() {
 void CBoardRenderer::DrawMesh(int type) const {
     if (type < 1 || type > 6) return;
     if (closed_[type - 1]) glEnable(GL_CULL_FACE);
-    glCallList(lists_ + type - 1);
+    meshBuffers_[type - 1].Draw();
     glDisable(GL_CULL_FACE);
 }
 
-void CBoardRenderer::DrawBoard(const CBoard& board, const CBoardServices& services) {
+void CBoardRenderer::DrawBoard(const CBoard& board, const CBoardServices& services,
+                               const std::function<void()>& background) {
     if (!lists_) BuildLists();
     DrawSides();
     DrawFigures(board, services);
     if (services.DeleteFigures()) DrawCaptured(board);
+    if (background) {
+        background();
+        glDisable(GL_CULL_FACE);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    }
     DrawSquares(board, services);
     DrawLastMove(board);
     if (services.Shadows()) DrawShadows(board);

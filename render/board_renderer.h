@@ -2,9 +2,11 @@
 
 #include "render/board_grid.h"
 #include "render/geometry/point3d.h"
+#include "render/gl/mesh_buffers.h"
 #include "render/piece_meshes.h"
 
 #include <cstdint>
+#include <functional>
 
 class CBoard;
 class CBoardServices;
@@ -31,7 +33,12 @@ public:
     // dark squares, from the program directory. A picture that fails is
     // reported and the ones after it are not tried.
     void LoadTextures(const CBoardServices& services);
-    void DrawBoard(const CBoard& board, const CBoardServices& services);
+    // `background`, if any, is drawn after the solid parts (sides and
+    // figures) and before the see-through squares: everything on and around
+    // the board lies in front of it, and the squares blend over it. It may
+    // leave culling and the texture mode as it likes.
+    void DrawBoard(const CBoard& board, const CBoardServices& services,
+                   const std::function<void()>& background = {});
     // Hops `figure` to square (toX, toY) in 20 frames (services.DrawFrame()
     // each) while `captured`, if any, leans over and spins up and away. The
     // figures are left where they were; the caller places them afterwards.
@@ -49,8 +56,8 @@ public:
     const point3d& CapturedPosition() const { return capturedPosition_; }
 
 private:
-    // Display lists: the six piece meshes, the shadow, eight letters, eight digits.
-    enum : int { kShadowList = 6, kLetterLists = 7, kDigitLists = 15, kListCount = 23 };
+    // Display lists: the shadow, eight letters, eight digits.
+    enum : int { kShadowList = 0, kLetterLists = 1, kDigitLists = 9, kListCount = 17 };
 
     void BuildLists();
     void DrawSides() const;
@@ -65,6 +72,7 @@ private:
     void PlaceFigure(const CBoard& board, const CFigure& figure) const;
 
     CMeshList meshes_;
+    CMeshBuffers meshBuffers_[6];
     CBoardGrid grid_;
     unsigned int woodTexture_ = 0;
     unsigned int boardTexture_ = 0;

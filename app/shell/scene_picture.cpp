@@ -13,7 +13,9 @@ CScenePicture::CScenePicture(CScene& scene)
     };
     layers.drawSky = [this] { sky_.Draw(); };
     layers.setUpBoardTextures = [this] { board_.LoadTextures(scene_.BoardServices()); };
-    layers.drawBoard = [this] { board_.DrawBoard(scene_.board, scene_.BoardServices()); };
+    layers.drawBoard = [this](const std::function<void()>& background) {
+        board_.DrawBoard(scene_.board, scene_.BoardServices(), background);
+    };
     layers.drawMoveList = [this] {
         moveList_.Draw(scene_.moveTable, scene_.board.moveCount, scene_.viewWidth,
                        scene_.viewHeight);

@@ -97,16 +97,19 @@ void CSceneRenderer::DrawFrame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glPushMatrix();
     glMultMatrixf(scene_.settings.matrix);
-    if (scene_.settings.skyFlague && layers_.drawSky) {
+    const auto sky = [this] {
+        if (!scene_.settings.skyFlague || !layers_.drawSky) return;
         glEnable(GL_CULL_FACE);
         glCullFace(GL_FRONT);
         layers_.drawSky();
         glCullFace(GL_BACK);
-    }
-    if (layers_.drawBoard)
-        layers_.drawBoard();
-    else
+    };
+    if (layers_.drawBoard) {
+        layers_.drawBoard(sky);
+    } else {
+        sky();
         DrawPlaceholderBoard();
+    }
     glPopMatrix();
     DrawClocks();
     if (scene_.settings.moveList && layers_.drawMoveList) layers_.drawMoveList();

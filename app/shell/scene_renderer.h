@@ -18,7 +18,10 @@ public:
         std::function<void()> setUpSky;           // pictures of the sky
         std::function<void()> setUpBoardTextures; // textures of the board
         std::function<void()> drawSky;
-        std::function<void()> drawBoard; // board, figures, reflections, shadows
+        // Board, figures, reflections, shadows; it calls `background` (the
+        // sky) once its solid parts are drawn, so that the depth test spares
+        // the sky's pixels behind them.
+        std::function<void(const std::function<void()>& background)> drawBoard;
         std::function<void()> drawMoveList;
     };
 
