@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/board_grid.h"
+#include "render/board_theme.h"
 #include "render/geometry/point3d.h"
 #include "render/gl/mesh_buffers.h"
 #include "render/piece_meshes.h"
@@ -11,6 +12,10 @@
 class CBoard;
 class CBoardServices;
 struct CFigure;
+
+// Blending by the fragment's alpha, and fragments without any left out.
+void EnableBlending();
+void DisableBlending();
 
 // The centre of square (x, y) on the board plane.
 inline point3d SquareCentre(int x, int y) {
@@ -49,6 +54,10 @@ public:
     // Forgets them without GL calls, after their context was destroyed.
     void DropGL();
 
+    // The look drawn from now on; Classic until set.
+    void SetTheme(const sBoardTheme& theme) { theme_ = &theme; }
+    const sBoardTheme& Theme() const { return *theme_; }
+
     unsigned int WoodTexture() const { return woodTexture_; }
     unsigned int BoardTexture() const { return boardTexture_; }
     const point3d& MovingPosition() const { return movingPosition_; }
@@ -60,9 +69,12 @@ private:
     enum : int { kShadowList = 0, kLetterLists = 1, kDigitLists = 9, kListCount = 17 };
 
     void BuildLists();
+    void UseWood(bool wood, const float tint[3]) const;
     void DrawSides() const;
+    void DrawFrame() const;
     void DrawFigures(const CBoard& board, const CBoardServices& services) const;
     void DrawCaptured(const CBoard& board) const;
+    void DrawCapturedTray(const CBoard& board, const CBoardServices& services) const;
     void DrawSquares(const CBoard& board, const CBoardServices& services) const;
     void DrawLastMove(const CBoard& board) const;
     void DrawShadows(const CBoard& board) const;
@@ -71,6 +83,7 @@ private:
     void DrawOutline(int x, int y, float z) const;
     void PlaceFigure(const CBoard& board, const CFigure& figure) const;
 
+    const sBoardTheme* theme_ = &BoardTheme(0);
     CMeshList meshes_;
     CMeshBuffers meshBuffers_[6];
     CBoardGrid grid_;

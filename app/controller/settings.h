@@ -28,6 +28,10 @@ struct sSettings {
     Str nickname = "Player";
     int moveList = 1;
     int drawMode = 1; // kept in the files only
+    // Keys an earlier build ignores: the look of the board (an index of the
+    // theme table, 0 Classic) and multisampled edges.
+    int boardTheme = 0;
+    int smoothEdges = 0;
 
     sSettings();
 };

@@ -42,8 +42,10 @@ constexpr sSettingsKey kSettingsKeys[] = {
     {"Nickname", INI_STRING, FieldOf<&sSettings::nickname>},
     {"Move List", INI_INT, FieldOf<&sSettings::moveList>},
     {"Draw Mode", INI_INT, FieldOf<&sSettings::drawMode>},
+    {"Board Theme", INI_INT, FieldOf<&sSettings::boardTheme>},
+    {"Smooth Edges", INI_INT, FieldOf<&sSettings::smoothEdges>},
 };
-static_assert(std::size(kSettingsKeys) == 22);
+static_assert(std::size(kSettingsKeys) == 24);
 
 } // namespace
 

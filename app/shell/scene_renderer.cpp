@@ -2,6 +2,7 @@
 
 #include "app/controller/scene.h"
 #include "platform/bitmap_font.h"
+#include "render/board_theme.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -15,7 +16,6 @@ namespace {
 constexpr double kFieldOfView = 45.0;
 constexpr double kNear = 0.1;
 constexpr double kInitialFar = 20.0;
-constexpr double kCameraFar = 30.0;
 
 const platform::BitmapFontRequest kClockFont{"Arial", 30, 700, false};
 const platform::BitmapFontRequest kMoveListFont{"Arial", 20, 700, false};
@@ -79,7 +79,8 @@ void CSceneRenderer::InitGL() {
 void CSceneRenderer::ApplyCamera() {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(kFieldOfView, scene_.aspect, kNear, kCameraFar);
+    gluPerspective(kFieldOfView, scene_.aspect, kNear,
+                   BoardTheme(scene_.settings.boardTheme).farPlane);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     const point3d& eye = scene_.settings.eye;
@@ -94,6 +95,8 @@ void CSceneRenderer::Resize(int width, int height) {
 }
 
 void CSceneRenderer::DrawFrame() {
+    const bool multisampled =
+        scene_.settings.smoothEdges && multisample_.Begin(scene_.viewWidth, scene_.viewHeight);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glPushMatrix();
     glMultMatrixf(scene_.settings.matrix);
@@ -113,6 +116,7 @@ void CSceneRenderer::DrawFrame() {
     glPopMatrix();
     DrawClocks();
     if (scene_.settings.moveList && layers_.drawMoveList) layers_.drawMoveList();
+    if (multisampled) multisample_.End();
     glFlush();
 }
 

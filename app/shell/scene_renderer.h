@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/gl/multisample_target.h"
+
 #include <QImage>
 
 #include <functional>
@@ -36,7 +38,8 @@ public:
     void ApplyCamera();
     // A new size changes the viewport and the projection only.
     void Resize(int width, int height);
-    // Everything of a frame but the swap.
+    // Everything of a frame but the swap; with Smooth Edges drawn
+    // multisampled where the GL can.
     void DrawFrame();
     void DrawClocks();
     // The back buffer as an image, top row first.
@@ -56,6 +59,7 @@ private:
 
     CScene& scene_;
     sLayers layers_;
+    CMultisampleTarget multisample_; // Smooth Edges
     bool fontsBuilt_ = false;
     bool resourcesReady_ = false;
 };

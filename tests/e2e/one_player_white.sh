@@ -76,6 +76,7 @@ keys=$(ini_keys "$ini" | tr '\n' '|')
 expected="Music|Sound Effects|Game Level|Player Mode|Player Color|Current Move|Matrix|"
 expected+="Camera Position|Mirror|YAngle|Sky Number|Sky Flague|Animation|Shadows|Letters|"
 expected+="Delete Figures|Textured Figures|Textured Board|Timer|Nickname|Move List|Draw Mode|"
+expected+="Board Theme|Smooth Edges|"
 [ "$keys" = "$expected" ] || e2e_fail "Tavlion.INI keys: $keys"
 # The defaults of a fresh start: one player, White, Easy, everything shown.
 for pair in "Music=1" "Sound Effects=1" "Game Level=0" "Player Mode=0" "Player Color=0" \

@@ -113,4 +113,40 @@ TEST_F(FramePictureTest, ClassicWithoutMirrorSkyAndLists) {
     ExpectPicture("classic-plain", kExact);
 }
 
+// Multisampling softens the outlines of the figures, squares and sides and
+// leaves the insides of the squares as they were.
+TEST_F(FramePictureTest, SmoothEdgesSoftenOnlyTheEdges) {
+    stage->DrawFrame();
+    const QImage plain = CSceneRenderer::ReadFrame(kWidth, kHeight);
+    stage->scene.settings.smoothEdges = 1;
+    stage->DrawFrame();
+    const QImage smooth = CSceneRenderer::ReadFrame(kWidth, kHeight);
+    const sDifference d = Compare(plain, smooth, 3);
+    EXPECT_GT(d.pixels, 1000) << "nothing multisampled";
+    EXPECT_LT(d.pixels, kWidth * kHeight / 8);
+    stage->scene.settings.smoothEdges = 0;
+    stage->DrawFrame();
+    EXPECT_EQ(Compare(plain, CSceneRenderer::ReadFrame(kWidth, kHeight), 0).pixels, 0)
+        << "switched off again, the picture is Classic's";
+}
+
+// A picture of its own, made once: a few pixels may differ where another
+// build of the software renderer rounds a sample the other way.
+constexpr sTolerance kClose{8, kWidth* kHeight / 500};
+
+TEST_F(FramePictureTest, TournamentFromWhitesSide) {
+    stage->scene.SetBoardTheme(1);
+    EXPECT_EQ(stage->scene.settings.smoothEdges, 1) << "the look comes with smooth edges";
+    ExpectPicture("tournament-white", kClose);
+}
+
+TEST_F(FramePictureTest, TournamentTurnedWithASelectionAndWoodenFigures) {
+    CScene& scene = stage->scene;
+    scene.SetBoardTheme(1);
+    scene.settings.texturedFigures = 1;
+    scene.RotateCamera(170, 45);
+    ClickSquare(scene, 6, 0);
+    ExpectPicture("tournament-turned", kClose);
+}
+
 } // namespace
