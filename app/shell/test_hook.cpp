@@ -1,10 +1,10 @@
 #include "app/shell/test_hook.h"
 
-#include "app/controller/square_projection.h"
 #include "app/shell/command_table.h"
 #include "app/shell/gl_surface.h"
 #include "app/shell/main_frame.h"
 #include "app/shell/promotion_chooser.h"
+#include "app/controller/square_projection.h"
 #include "app/shell/tavlion_app.h"
 #include "app/shell/tavlion_view.h"
 #include "net/chat_dialog.h"
