@@ -68,10 +68,15 @@ void CBoard::SetupFigures() {
 }
 
 void CBoard::CaptureFigure(CFigure* figure) {
-    if (!figure) return;
+    if (figure) TakeCaptured(figure);
+}
+
+// The capture without the deletion: the figure leaves the board for the
+// captured list and is handed to the caller.
+std::unique_ptr<CFigure> CBoard::TakeCaptured(CFigure* figure) {
     CFigureList& captured = figure->color == kBlack ? capturedBlack : capturedWhite;
     captured.Append(new CFigure{figure->type, figure->color, figure->x, figure->y, 0});
-    figures.RemoveAt(figures.IndexOf(figure));
+    return std::unique_ptr<CFigure>(figures.Release(figures.IndexOf(figure)));
 }
 
 void CBoard::RestoreCaptured(const CFigure* figure) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
+#include <memory>
 #include <vector>
 
 #include "board/board_services.h"
@@ -13,6 +15,13 @@
 #include "render/geometry/point3d.h"
 
 using CHistory = COwnerList<sBoardState>;
+
+// A move as a click makes it: from one square to another.
+struct sBoardMove {
+    sSquare from;
+    sSquare to;
+    bool operator==(const sBoardMove&) const = default;
+};
 
 // The position of the game, how its figures move, and its history.
 class CBoard : public CIniObject {
@@ -42,6 +51,11 @@ public:
     void UpdateEnPassant(const CFigure* figure, int32_t fromY, int32_t toX, int32_t toY);
     bool IsTarget(int32_t x, int32_t y) const;
     void ClearSelection();
+    // The moves of `color` that the board accepts from a click: its figures'
+    // targets, less those that leave its own king attacked. Each is tried on
+    // the board and taken back; the search stops after `limit` moves.
+    std::vector<sBoardMove> AcceptedMoves(int32_t color,
+                                          size_t limit = std::numeric_limits<size_t>::max());
 
     // History.
     void PushHistory();
@@ -59,9 +73,15 @@ public:
     // p0: the world point under the mouse; p1: the camera position.
     void OnBoardClick(const point3d& p0, const point3d& p1);
     void ComputerMove();
+    // The engine's answer to the position on the board, as after a move of
+    // the player: it ends the game or records the pair's position.
+    void ComputerReply();
     // Coordinates are read as signed 8-bit values, as the packet carries them.
     void ApplyRemoteMove(int fromX, int fromY, int toX, int toY);
     void SendLastMove();
+    // A game that arrives in a position without a move to come from (one
+    // opened from a file) is over when the side to move has no move left.
+    void EndIfNoMoveLeft();
     // The square under a click, or false when the ray misses the board.
     bool PickSquare(const point3d& p0, const point3d& p1, sSquare& square) const;
 
@@ -92,30 +112,54 @@ public:
     int32_t animating = 0;
 
 private:
-    struct sMoveAttempt;
+    // What a move changed, so that it can be taken back without a trace. A
+    // captured figure stays out of the list, owned here, until then.
+    struct sMoveAttempt {
+        sMoveAttempt(const sRuleState& r, const sLastMove& last, CFigure& m)
+            : rights(r), lastMove(last), mover(&m), from{m.x, m.y}, type(m.type) {}
+        sRuleState rights;
+        sLastMove lastMove;
+        CFigure* mover;
+        sSquare from;
+        int32_t type;
+        CFigure* rook = nullptr;
+        int32_t rookFromX = 0;
+        int victimIndex = -1;
+        std::unique_ptr<CFigure> victim;
+    };
 
     bool ClicksBlocked();
     bool EngineReady();
     int32_t StatusOf(int32_t color);
+    int32_t StatusOfSideToMove(int32_t side);
+    const char* JudgeMove(int32_t side);
     void Select(CFigure* figure, sSquare square);
     void TryMove(CFigure& mover, CFigure* victim, sSquare to);
+    sMoveAttempt PlaceMove(CFigure& mover, CFigure* victim, sSquare to, bool byPlayer);
+    void TakeBack(sMoveAttempt& attempt);
+    std::unique_ptr<CFigure> TakeCaptured(CFigure* figure);
     CFigure* EnPassantVictim(const CFigure& pawn, sSquare to) const;
-    void Promote(CFigure& pawn, int32_t toY);
-    CFigure* CastleRook(CFigure& king, sSquare to);
-    void TakeBack(const sMoveAttempt& attempt);
-    void InsertFigure(int index, const sState& figure);
+    void Promote(CFigure& pawn, int32_t toY, bool ask);
+    CFigure* CastleRook(CFigure& king, sSquare to, bool animate);
     void EndPlayerTurn();
-    void ComputerReply();
+    void HandOverTo(int32_t side);
     bool RunEngine(CFigure*& moved, CFigure*& captured, sSquare& to);
     void PlaceEngineMove(CFigure& moved, CFigure* captured, sSquare to);
     bool AcceptRemoteMove(sSquare from, sSquare to) const;
+    void AnnounceEnd(const char* verdict);
     void EndGame(const char* verdict);
 
+    void TargetsOf(const CFigure& figure, int32_t color, std::vector<sSquare>& list) const;
     void AppendTargets(const CFigure& figure, int32_t color, std::vector<sSquare>& list) const;
     void AppendPawnTargets(const CFigure& pawn, int32_t color, std::vector<sSquare>& list) const;
-    void AppendCastling(const CFigure& king, int32_t color);
-    void RemoveKingSquares();
+    void AppendCastling(const CFigure& king, int32_t color, std::vector<sSquare>& list) const;
+    bool CastlePathSafe(int32_t color, bool kingside, int32_t x, int32_t y) const;
+    void UpdateEnPassant(int32_t color, const CFigure* figure, int32_t fromY, int32_t toX,
+                         int32_t toY);
     void RestoreRecord(int index);
+    void ShowRecord(int index);
+    int MovesUpTo(int index) const;
+    int32_t NextMoverInList() const;
     void SuspendGameOver();
     void ResumeGameOver();
     int MovesPerRecord() const { return services_.PlayerMode() == 0 ? 2 : 1; }

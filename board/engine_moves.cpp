@@ -41,10 +41,8 @@ void CBoard::ComputerReply() {
     sSquare to;
     if (!RunEngine(moved, captured, to)) return;
     PlaceEngineMove(*moved, captured, to);
-    const int32_t status = StatusOf(services_.CurrentMove());
     // The end of the game records the pair's position itself.
-    if (const char* verdict = VerdictText(status)) return EndGame(verdict);
-    services_.PlaySoundEffect(status == kStatusCheck ? kSoundCheck : kSoundMove);
+    if (const char* verdict = JudgeMove(services_.CurrentMove())) return EndGame(verdict);
     PushHistory();
 }
 
@@ -102,9 +100,7 @@ void CBoard::ApplyRemoteMove(int fromX, int fromY, int toX, int toY) {
         m->y = to.y;
     }
     AddMove();
-    const int32_t status = StatusOf(services_.CurrentMove());
-    if (const char* verdict = VerdictText(status)) return EndGame(verdict);
-    services_.PlaySoundEffect(status == kStatusCheck ? kSoundCheck : kSoundMove);
+    if (const char* verdict = JudgeMove(services_.CurrentMove())) EndGame(verdict);
 }
 
 void CBoard::SendLastMove() {

@@ -66,9 +66,12 @@ void CBoard::RestoreRecord(int index) {
 }
 
 // Browsing back from a finished game keeps its verdict aside until the last
-// record is shown again.
+// record is shown again; meanwhile the game runs again.
 void CBoard::SuspendGameOver() {
-    if (gameOver) suspendedGameOver = 1;
+    if (gameOver) {
+        suspendedGameOver = 1;
+        services_.GameStarted() = 1;
+    }
     gameOver = 0;
 }
 
@@ -76,48 +79,75 @@ void CBoard::ResumeGameOver() {
     if (!suspendedGameOver) return;
     gameOver = 1;
     suspendedGameOver = 0;
+    services_.GameStarted() = 0;
+}
+
+// The number of move-list entries that lead to record `index`: one per record
+// between two players, two against the computer, whose opening move shares
+// record 0. The last record ends the list, which also covers a game the
+// player won against the computer with a record of one move. Between two
+// players every move has its record, so the count runs back from the end: a
+// history may start from a position reached earlier (a network game carried
+// on at one machine).
+int CBoard::MovesUpTo(int index) const {
+    const int entries = moveTable_.entries.Count();
+    if (index >= history.Count() - 1) return entries;
+    if (MovesPerRecord() == 1) return std::max(entries - (history.Count() - 1 - index), 0);
+    const bool computerOpened = services_.PlayerMode() == 0 && services_.PlayerColor() == 1;
+    return std::min(index * MovesPerRecord() + (computerOpened ? 1 : 0), entries);
+}
+
+// The side whose move comes next in the move list, read off the position on
+// the board; -1 when the list tells nothing.
+int32_t CBoard::NextMoverInList() const {
+    const CMoveList& moves = moveTable_.entries;
+    if (const sMove* next = moves[moveCount])
+        if (const CFigure* f = FigureAt(next->fromX, next->fromY)) return f->color;
+    if (const sMove* last = moves[moveCount - 1])
+        if (const CFigure* f = FigureAt(last->toX, last->toY)) return Opponent(f->color);
+    return -1;
+}
+
+// Shows record `index` with the moves that lead to it. Against the computer
+// the player moves; between two players at one machine the side to move is
+// the one whose move comes next, and the board faces it as after a move.
+void CBoard::ShowRecord(int index) {
+    historyIndex = index;
+    moveCount = MovesUpTo(index);
+    RestoreRecord(index);
+    if (services_.NetworkGame()) return;
+    if (services_.PlayerMode() == 0) {
+        services_.CurrentMove() = services_.PlayerColor() == kBlack ? kBlack : kWhite;
+        return;
+    }
+    const int32_t next = NextMoverInList();
+    HandOverTo(next >= 0 ? next : index % 2 == 1 ? kBlack : kWhite);
 }
 
 void CBoard::StepBack() {
     if (historyIndex <= 0 || historyIndex >= history.Count()) return;
     SuspendGameOver();
-    --historyIndex;
-    moveCount = std::max(moveCount - MovesPerRecord(), 0);
-    RestoreRecord(historyIndex);
-    if (services_.PlayerMode() == 1) services_.CurrentMove() = !services_.CurrentMove();
+    ShowRecord(historyIndex - 1);
 }
 
 void CBoard::StepForward() {
     if (historyIndex < 0 || historyIndex >= history.Count() - 1) return;
-    moveCount = std::min(moveCount + MovesPerRecord(), moveTable_.entries.Count());
-    ++historyIndex;
-    if (historyIndex == history.Count() - 1) ResumeGameOver();
-    RestoreRecord(historyIndex);
-    if (services_.PlayerMode() == 1) services_.CurrentMove() = !services_.CurrentMove();
+    if (historyIndex + 1 == history.Count() - 1) ResumeGameOver();
+    ShowRecord(historyIndex + 1);
 }
 
 void CBoard::GoToStart() {
     if (thinking || history.Empty()) return;
     SuspendGameOver();
     moveTable_.firstShown = 0;
-    historyIndex = 0;
-    moveCount = 0;
-    RestoreRecord(0);
-    services_.CurrentMove() = 0;
-    if (services_.PlayerMode() == 0 && services_.PlayerColor() == 1) {
-        services_.CurrentMove() = 1;
-        moveCount = 1;
-    }
+    ShowRecord(0);
 }
 
 void CBoard::GoToEnd() {
     if (thinking || history.Empty()) return;
     ResumeGameOver();
     moveTable_.firstShown = 0;
-    historyIndex = history.Count() - 1;
-    moveCount = moveTable_.entries.Count();
-    RestoreRecord(historyIndex);
-    if (services_.PlayerMode() == 1) services_.CurrentMove() = historyIndex % 2 == 1 ? 1 : 0;
+    ShowRecord(history.Count() - 1);
 }
 
 void CBoard::ReplayGame() {
@@ -127,7 +157,7 @@ void CBoard::ReplayGame() {
     ResumeGameOver();
     moveTable_.firstShown = 0;
     historyIndex = 0;
-    moveCount = computer && services_.PlayerColor() == 1 ? 1 : 0;
+    moveCount = MovesUpTo(0);
     const auto animate = [this](int entry, bool play) {
         const sMove* m = moveTable_.entries[entry];
         if (!m) return;

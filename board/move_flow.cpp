@@ -1,22 +1,7 @@
-#include <cstdlib>
-
-#include "board/board.h"
 #include "board/move_flow.h"
+#include "board/board.h"
 
 using namespace move_flow;
-
-// What a move attempt changed, so that a refusal can take all of it back.
-struct CBoard::sMoveAttempt {
-    sRuleState rights;
-    sLastMove lastMove;
-    CFigure* mover;
-    sSquare from;
-    int32_t type;
-    CFigure* rook = nullptr;
-    int32_t rookFromX = 0;
-    int victimIndex = -1; // list position of a captured figure
-    sState victim{};
-};
 
 void CBoard::ResetGame() {
     // The engine still reads and writes these figures until its call returns.
@@ -77,135 +62,72 @@ void CBoard::Select(CFigure* figure, sSquare square) {
     lastMove.fromY = square.y;
 }
 
-CFigure* CBoard::EnPassantVictim(const CFigure& pawn, sSquare to) const {
-    const int32_t c = services_.CurrentMove();
-    if (pawn.type != kPawn || (c != kWhite && c != kBlack) || to.x == pawn.x ||
-        !rights[rule::EnPassantAllowed(c)] || to.x != rights[rule::EnPassantX(c)] ||
-        to.y != rights[rule::EnPassantY(c)])
-        return nullptr;
-    CFigure* victim = FigureAt(to.x, to.y - PawnDirection(c));
-    return victim && victim->type == kPawn && victim->color != c ? victim : nullptr;
-}
-
-void CBoard::Promote(CFigure& pawn, int32_t toY) {
-    rights[rule::kPromotion] = 0;
-    const int32_t lastRank = services_.CurrentMove() == kWhite ? 7 : 0;
-    if (pawn.type != kPawn || toY != lastRank) return;
-    int32_t type = services_.ChoosePromotion();
-    if (type < kKnight || type > kQueen) type = kQueen;
-    pawn.type = type;
-    rights[rule::kPromotion] = 1;
-    rights[rule::kPromotedType] = type;
-}
-
-// The rook of a castling goes to the square the king passed over. Castling is
-// offered only with the own rook in the corner of the king's rank.
-CFigure* CBoard::CastleRook(CFigure& king, sSquare to) {
-    if (king.type != kKing || std::abs(king.x - to.x) != 2) return nullptr;
-    const int32_t c = services_.CurrentMove();
-    const bool queenside = to.x < king.x;
-    Right(queenside ? rule::RookAMoved(c) : rule::RookHMoved(c)) = 1;
-    Right(rule::KingMoved(c)) = 1;
-    CFigure* rook = FigureAt(queenside ? 0 : 7, king.y);
-    if (!rook || rook->type != kRook || rook->color != king.color) return nullptr;
-    const int32_t rookX = queenside ? to.x + 1 : to.x - 1;
-    if (services_.Animation()) {
-        king.x = to.x;
-        king.y = to.y;
-        services_.AnimateMove(rook, nullptr, rookX, to.y);
-    }
-    rook->x = rookX;
-    return rook;
-}
-
 void CBoard::TryMove(CFigure& m, CFigure* victim, sSquare to) {
-    const int32_t c = services_.CurrentMove();
-    sMoveAttempt attempt{rights, lastMoveBeforeSelection_, &m, {m.x, m.y}, m.type};
-    if (m.type == kRook && m.x == 7) Right(rule::RookHMoved(c)) = 1;
-    if (m.type == kRook && m.x == 0) Right(rule::RookAMoved(c)) = 1;
-    UpdateEnPassant(&m, m.y, to.x, to.y);
-    if (m.type == kKing) Right(rule::KingMoved(c)) = 1;
-    if (!victim) victim = EnPassantVictim(m, to);
-
-    lastMove.toX = to.x;
-    lastMove.toY = to.y;
-    Promote(m, to.y);
-    if (services_.Animation()) services_.AnimateMove(&m, victim, to.x, to.y);
-    if (victim) {
-        attempt.victimIndex = figures.IndexOf(victim);
-        attempt.victim = {victim->type, victim->color, victim->x, victim->y};
-        CaptureFigure(victim);
+    sMoveAttempt attempt = PlaceMove(m, victim, to, true);
+    attempt.lastMove = lastMoveBeforeSelection_;
+    if (KingAttacked(StatusOf(m.color))) {
+        platform::ShowMessageBox(kCheckRefused);
+        return TakeBack(attempt);
     }
-    if (CFigure* rook = CastleRook(m, to)) {
-        attempt.rook = rook;
-        attempt.rookFromX = to.x < attempt.from.x ? 0 : 7;
-    }
-    m.x = to.x;
-    m.y = to.y;
-
-    if (LeavesKingAttacked(StatusOf(c))) return TakeBack(attempt);
+    attempt.victim.reset(); // the capture stands
     AddMove();
     services_.DrawFrame();
     services_.GameStarted() = 1;
     EndPlayerTurn();
 }
 
-void CBoard::TakeBack(const sMoveAttempt& attempt) {
-    platform::ShowMessageBox(kCheckRefused);
-    CFigure& m = *attempt.mover;
-    m.x = attempt.from.x;
-    m.y = attempt.from.y;
-    m.type = attempt.type;
-    if (attempt.rook) attempt.rook->x = attempt.rookFromX;
-    if (attempt.victimIndex >= 0) {
-        // The entry the capture appended, not an equal one taken earlier.
-        CFigureList& captured = attempt.victim.color == kBlack ? capturedBlack : capturedWhite;
-        captured.RemoveAt(captured.Count() - 1);
-        InsertFigure(attempt.victimIndex, attempt.victim);
-    }
-    rights = attempt.rights;
-    lastMove = attempt.lastMove;
-    ClearSelection();
+// The engine's own test may call a side that has no move the board accepts
+// normal, or see a way out of a check that the board refuses; the board's
+// moves decide, the engine's status tells only whether the king is attacked.
+int32_t CBoard::StatusOfSideToMove(int32_t side) {
+    const bool attacked = KingAttacked(StatusOf(side));
+    if (!AcceptedMoves(side, 1).empty()) return attacked ? kStatusCheck : kStatusNormal;
+    return attacked ? kStatusMate : kStatusStalemate;
 }
 
-// The figure list has no insertion of its own; rebuilding it keeps every other
-// figure in its place in the order, which the engine's choices depend on.
-void CBoard::InsertFigure(int index, const sState& figure) {
-    CFigureList rebuilt;
-    for (int i = 0; i <= figures.Count(); ++i) {
-        if (i == index)
-            rebuilt.Append(new CFigure{figure.type, figure.color, figure.x, figure.y, 0});
-        if (const CFigure* f = figures[i]) rebuilt.Append(new CFigure(*f));
-    }
-    figures.Swap(rebuilt);
+// The verdict when a move ended the game; otherwise plays the move's sound.
+const char* CBoard::JudgeMove(int32_t side) {
+    const int32_t status = StatusOfSideToMove(side);
+    if (const char* verdict = VerdictText(status)) return verdict;
+    services_.PlaySoundEffect(status == kStatusCheck ? kSoundCheck : kSoundMove);
+    return nullptr;
 }
 
 void CBoard::EndPlayerTurn() {
-    int& c = services_.CurrentMove();
-    const int32_t status = StatusOf(Opponent(c));
-    if (const char* verdict = VerdictText(status)) {
+    const int32_t next = Opponent(services_.CurrentMove());
+    const char* verdict = JudgeMove(next);
+    if (services_.PlayerMode() == 0) return verdict ? EndGame(verdict) : ComputerReply();
+    if (services_.NetworkGame())
         SendLastMove();
-        return EndGame(verdict);
-    }
-    services_.PlaySoundEffect(status == kStatusCheck ? kSoundCheck : kSoundMove);
-    if (services_.PlayerMode() == 0) return ComputerReply();
-    if (services_.NetworkGame()) {
-        SendLastMove();
-    } else {
-        c = Opponent(c);
-        if (c == kBlack)
-            services_.FaceBlack();
-        else
-            services_.FaceWhite();
-    }
+    else
+        HandOverTo(next); // at the end too: the side to move is the one left without a move
     services_.DrawFrame();
+    if (verdict) return EndGame(verdict);
     PushHistory();
 }
 
-void CBoard::EndGame(const char* verdict) {
+void CBoard::HandOverTo(int32_t side) {
+    services_.CurrentMove() = side;
+    if (side == kBlack)
+        services_.FaceBlack();
+    else
+        services_.FaceWhite();
+}
+
+void CBoard::AnnounceEnd(const char* verdict) {
     services_.PlaySoundEffect(kSoundGameEnd);
     services_.GameStarted() = 0;
     platform::ShowMessageBox(verdict);
     gameOver = 1;
+}
+
+void CBoard::EndGame(const char* verdict) {
+    AnnounceEnd(verdict);
     PushHistory();
+}
+
+void CBoard::EndIfNoMoveLeft() {
+    if (gameOver || thinking) return;
+    if (const char* verdict = VerdictText(StatusOfSideToMove(services_.CurrentMove())))
+        AnnounceEnd(verdict);
 }

@@ -19,10 +19,10 @@ constexpr const char* VerdictText(int32_t status) {
     return status == kStatusMate ? "Mate!" : status == kStatusStalemate ? "StaleMate!" : nullptr;
 }
 
-// A move against the own king stands only if the king is safe afterwards;
-// "mate" for the mover means its king is attacked too.
-constexpr bool LeavesKingAttacked(int32_t moverStatus) {
-    return moverStatus == kStatusCheck || moverStatus == kStatusMate;
+// The status says the side's king is attacked: check, or mate (which is also
+// what a mover gets whose own king its move left attacked).
+constexpr bool KingAttacked(int32_t status) {
+    return status == kStatusCheck || status == kStatusMate;
 }
 
 // Names the file as this system calls it, and the program's folder, where

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <type_traits>
 #include <utility>
@@ -37,18 +38,30 @@ public:
     T* const* end() const { return head_.figures + head_.count; }
 
     // Takes ownership of `item` and returns it.
-    T* Append(T* item) {
+    T* Append(T* item) { return InsertAt(head_.count, item); }
+
+    // Takes ownership of `item`, puts it at index `i` (clamped into the list)
+    // and returns it.
+    T* InsertAt(int i, T* item) {
         if (head_.count == head_.reserved) Grow();
-        head_.figures[head_.count++] = item;
+        i = std::clamp(i, 0, head_.count);
+        for (int k = head_.count; k > i; --k) head_.figures[k] = head_.figures[k - 1];
+        head_.figures[i] = item;
+        ++head_.count;
         return item;
     }
 
-    void RemoveAt(int i) {
-        if (i < 0 || i >= head_.count) return;
-        delete head_.figures[i];
+    // Takes entry `i` out of the list and hands it to the caller; null when
+    // there is no such entry.
+    T* Release(int i) {
+        if (i < 0 || i >= head_.count) return nullptr;
+        T* item = head_.figures[i];
         for (int k = i + 1; k < head_.count; ++k) head_.figures[k - 1] = head_.figures[k];
         --head_.count;
+        return item;
     }
+
+    void RemoveAt(int i) { delete Release(i); }
 
     // Deletes the entries from index `first` to the end.
     void RemoveFrom(int first) {

@@ -74,31 +74,41 @@ void CBoard::CollectTargets(std::vector<sSquare>& list, int32_t color) const {
 }
 
 int CBoard::CastlePathSafe(int kingside, int32_t x, int32_t y) const {
+    return CastlePathSafe(services_.CurrentMove(), kingside != 0, x, y) ? 1 : 0;
+}
+
+bool CBoard::CastlePathSafe(int32_t c, bool kingside, int32_t x, int32_t y) const {
     std::vector<sSquare> reached;
-    CollectTargets(reached, Opponent(services_.CurrentMove()));
+    CollectTargets(reached, Opponent(c));
     const int32_t step = kingside ? 1 : -1;
     const int tested = kingside ? 4 : 5;
     for (int i = 0; i < tested; ++i)
-        if (Contains(reached, {x + i * step, y})) return 0;
-    return 1;
+        if (Contains(reached, {x + i * step, y})) return false;
+    return true;
 }
 
-void CBoard::AppendCastling(const CFigure& king, int32_t c) {
+void CBoard::AppendCastling(const CFigure& king, int32_t c, std::vector<sSquare>& list) const {
     const int32_t x = king.x, y = king.y;
     const auto ownRookOn = [&](int32_t file) {
         const CFigure* r = FigureAt(file, y);
         return r && r->type == kRook && r->color == c;
     };
     if (!rights[rule::RookHMoved(c)] && ownRookOn(7) && IsEmpty(x + 1, y) && IsEmpty(x + 2, y) &&
-        CastlePathSafe(1, x, y))
-        targets.push_back({x + 2, y});
+        CastlePathSafe(c, true, x, y))
+        list.push_back({x + 2, y});
     if (!rights[rule::RookAMoved(c)] && ownRookOn(0) && IsEmpty(x - 1, y) && IsEmpty(x - 2, y) &&
-        IsEmpty(x - 3, y) && CastlePathSafe(0, x, y))
-        targets.push_back({x - 2, y});
+        IsEmpty(x - 3, y) && CastlePathSafe(c, false, x, y))
+        list.push_back({x - 2, y});
 }
 
-void CBoard::RemoveKingSquares() {
-    std::erase_if(targets, [this](sSquare s) {
+// The squares a click may move the figure to: its own moves, castling for a
+// king, and never a king's square, of either colour.
+void CBoard::TargetsOf(const CFigure& figure, int32_t c, std::vector<sSquare>& list) const {
+    list.clear();
+    AppendTargets(figure, c, list);
+    if (figure.type == kKing && (c == 0 || c == 1) && !rights[rule::KingMoved(c)])
+        AppendCastling(figure, c, list);
+    std::erase_if(list, [this](sSquare s) {
         const CFigure* h = FigureAt(s.x, s.y);
         return h && h->type == kKing;
     });
@@ -106,16 +116,16 @@ void CBoard::RemoveKingSquares() {
 
 void CBoard::BuildTargets() {
     targets.clear();
-    if (!selectedFigure) return;
-    const int32_t c = services_.CurrentMove();
-    AppendTargets(*selectedFigure, c, targets);
-    if (selectedFigure->type == kKing && (c == 0 || c == 1) && !rights[rule::KingMoved(c)])
-        AppendCastling(*selectedFigure, c);
-    RemoveKingSquares();
+    if (selectedFigure) TargetsOf(*selectedFigure, services_.CurrentMove(), targets);
 }
 
 void CBoard::UpdateEnPassant(const CFigure* figure, int32_t fromY, int32_t toX, int32_t toY) {
-    const int32_t c = services_.CurrentMove(), o = Opponent(c);
+    UpdateEnPassant(services_.CurrentMove(), figure, fromY, toX, toY);
+}
+
+void CBoard::UpdateEnPassant(int32_t c, const CFigure* figure, int32_t fromY, int32_t toX,
+                             int32_t toY) {
+    const int32_t o = Opponent(c);
     if (figure && figure->type == kPawn && (toY - fromY == 2 || fromY - toY == 2)) {
         for (const CFigure* f : figures)
             if (f->type == kPawn && f->color == o && f->y == toY &&

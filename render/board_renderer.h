@@ -5,6 +5,7 @@
 #include "render/geometry/point3d.h"
 #include "render/gl/mesh_buffers.h"
 #include "render/piece_meshes.h"
+#include "render/pixel_scale.h"
 
 #include <cstdint>
 #include <functional>
@@ -57,6 +58,8 @@ public:
     // The look drawn from now on; Classic until set.
     void SetTheme(const sBoardTheme& theme) { theme_ = &theme; }
     const sBoardTheme& Theme() const { return *theme_; }
+    // Device pixels per window point, for what stands at a place in the window.
+    void SetPixelScale(sPixelScale px) { px_ = px; }
 
     unsigned int WoodTexture() const { return woodTexture_; }
     unsigned int BoardTexture() const { return boardTexture_; }
@@ -84,6 +87,7 @@ private:
     void PlaceFigure(const CBoard& board, const CFigure& figure) const;
 
     const sBoardTheme* theme_ = &BoardTheme(0);
+    sPixelScale px_;
     CMeshList meshes_;
     CMeshBuffers meshBuffers_[6];
     CBoardGrid grid_;

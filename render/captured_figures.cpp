@@ -17,7 +17,7 @@ constexpr sCapturedRow kCapturedBlackRow = {4.5f, 4.9f, -3.5f, 1};
 constexpr sCapturedRow kCapturedWhiteRow = {-4.6f, -5.0f, 3.5f, -1};
 
 // The tray: four columns (Black's pawns and other figures, then White's)
-// at the window's left edge, below the clocks' band; sizes in pixels.
+// at the window's left edge, below the clocks' band; sizes in points.
 constexpr int kTrayTop = 48, kTrayBottom = 8, kTrayLeft = 6;
 constexpr int kTrayRows = 8;
 // Board units per column and per row.
@@ -61,10 +61,10 @@ void CBoardRenderer::DrawCapturedTray(const CBoard& board, const CBoardServices&
     const int rows =
         std::max({kTrayRows, count(board.capturedBlack, true), count(board.capturedBlack, false),
                   count(board.capturedWhite, true), count(board.capturedWhite, false)});
-    const float rowPixels = float(height - kTrayTop - kTrayBottom) / float(rows);
+    const float rowPixels = float(height - px_(kTrayTop) - px_(kTrayBottom)) / float(rows);
     if (rowPixels <= 1) return;
     const float unit = rowPixels / kRowUnits; // pixels per board unit
-    const int width = int(4 * kColumnWidth * unit) + 2 * kTrayLeft;
+    const int width = int(4 * kColumnWidth * unit) + 2 * px_(kTrayLeft);
 
     // The tray's own depth, in front of everything drawn so far.
     glEnable(GL_SCISSOR_TEST);
@@ -78,7 +78,7 @@ void CBoardRenderer::DrawCapturedTray(const CBoard& board, const CBoardServices&
     glPushMatrix();
     glLoadIdentity();
     glOrtho(0, viewport[2], 0, height, -1000, 1000);
-    glTranslatef(float(kTrayLeft), float(height - kTrayTop), 0);
+    glTranslatef(float(px_(kTrayLeft)), float(height - px_(kTrayTop)), 0);
     glScalef(unit, unit, unit);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();

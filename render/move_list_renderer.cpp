@@ -42,8 +42,8 @@ bool CMoveListRenderer::NeedsArrows(int entryCount, int viewHeight) {
     return entryCount / 2 >= (viewHeight - 70) / kLineHeight;
 }
 
-void CMoveListRenderer::Draw(const CMoveTable& table, int moveCount, int viewWidth,
-                             int viewHeight) {
+void CMoveListRenderer::Draw(const CMoveTable& table, int moveCount, int viewWidth, int viewHeight,
+                             sPixelScale px) {
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_ALPHA_TEST);
     glDisable(GL_BLEND);
@@ -58,13 +58,14 @@ void CMoveListRenderer::Draw(const CMoveTable& table, int moveCount, int viewWid
     for (int s = first; s < count; ++s) {
         const std::string line = LineText(table, first, s, whiteLine);
         glColor3fv(s == moveCount - 1 ? kPlayedColour : kLineColour);
-        DrawText(line, viewWidth - kTextLeftOfEdge, (s - first) / 2 * kLineHeight + kFirstLineY);
+        DrawText(line, viewWidth - px(kTextLeftOfEdge),
+                 px((s - first) / 2 * kLineHeight + kFirstLineY));
     }
 
     arrows.arrowsShown = 0;
-    if (NeedsArrows(count, viewHeight)) {
+    if (NeedsArrows(count, px.Points(viewHeight))) {
         arrows.arrowsShown = 1;
-        StoreArrows(viewWidth, viewHeight);
+        StoreArrows(viewWidth, viewHeight, px);
         glColor3fv(kArrowColour);
         glBegin(GL_TRIANGLES);
         for (const point3d* arrow : {arrows.up, arrows.down})
@@ -76,13 +77,13 @@ void CMoveListRenderer::Draw(const CMoveTable& table, int moveCount, int viewWid
     glDepthFunc(GL_LEQUAL);
 }
 
-void CMoveListRenderer::StoreArrows(int w, int h) {
-    arrows.up[0] = windowToWorld_(w - 25, 100);
-    arrows.up[1] = windowToWorld_(w - 12, 70);
-    arrows.up[2] = windowToWorld_(w, 100);
-    arrows.down[0] = windowToWorld_(w - 25, h - 30);
-    arrows.down[1] = windowToWorld_(w - 12, h);
-    arrows.down[2] = windowToWorld_(w, h - 30);
+void CMoveListRenderer::StoreArrows(int w, int h, sPixelScale px) {
+    arrows.up[0] = windowToWorld_(w - px(25), px(100));
+    arrows.up[1] = windowToWorld_(w - px(12), px(70));
+    arrows.up[2] = windowToWorld_(w, px(100));
+    arrows.down[0] = windowToWorld_(w - px(25), h - px(30));
+    arrows.down[1] = windowToWorld_(w - px(12), h);
+    arrows.down[2] = windowToWorld_(w, h - px(30));
 }
 
 void CMoveListRenderer::DrawText(const std::string& text, int windowX, int windowY) const {

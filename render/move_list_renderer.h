@@ -2,6 +2,7 @@
 
 #include "board/move_list_arrows.h"
 #include "render/geometry/point3d.h"
+#include "render/pixel_scale.h"
 
 #include <functional>
 #include <string>
@@ -21,14 +22,16 @@ public:
         : windowToWorld_(std::move(windowToWorld)) {}
 
     // The entry at `moveCount` - 1 is the last move played and drawn red.
-    // Uses the bitmap font whose display lists start at kFontBase.
-    void Draw(const CMoveTable& table, int moveCount, int viewWidth, int viewHeight);
+    // Uses the bitmap font whose display lists start at kFontBase, built for
+    // `scale`; the view's size is in device pixels.
+    void Draw(const CMoveTable& table, int moveCount, int viewWidth, int viewHeight,
+              sPixelScale scale = {});
 
     // The line of entry s when drawing starts at `firstShown`: "%d. %s" for
     // White's moves, "%s : %s" (with the line so far) for Black's.
     static std::string LineText(const CMoveTable& table, int firstShown, int s,
                                 std::string& whiteLine);
-    // Whether the list is long enough for the arrows.
+    // Whether the list is long enough for the arrows; the height in points.
     static bool NeedsArrows(int entryCount, int viewHeight);
 
     // The arrows as last drawn, for hit-testing with HitArrows.
@@ -36,7 +39,7 @@ public:
 
 private:
     void DrawText(const std::string& text, int windowX, int windowY) const;
-    void StoreArrows(int viewWidth, int viewHeight);
+    void StoreArrows(int viewWidth, int viewHeight, sPixelScale px);
 
     WindowToWorldFn windowToWorld_;
 };

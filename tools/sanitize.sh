@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 targets=(platform_tests config_tests board_tests board_flow_tests engine_tests Engine
          net_tests render_geometry_tests render_mesh_tests render_image_tests
-         midi_model_tests controller_tests)
+         midi_model_tests controller_tests notation_tests)
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTAVLION_SANITIZE=ON -DTAVLION_WERROR=ON \
       -DTAVLION_BUILD_TOOLS=OFF > /dev/null
 cmake --build build-asan -j"$(nproc)" --target "${targets[@]}"

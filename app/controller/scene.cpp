@@ -35,7 +35,7 @@ int CScene::Create() {
     settingsDocument.SetFileName(kSettingsFileName);
     settingsDocument.SetBanner(kSettingsBanner);
     settingsDocument.RemoveAll();
-    BindSettings(settingsDocument, settings);
+    BindProgramSettings(settingsDocument, settings);
     // A missing file is a first start; one that is there but cannot be read
     // holds the player's settings, which saving the defaults would destroy.
     if (settingsDocument.Read() == LoadOutcome::Unreadable) {
@@ -45,6 +45,7 @@ int CScene::Create() {
                                  "save them, so the file stays as it is.");
     }
     settings.currentMove = 0;
+    KeepCameraDistanceInLimits();
     StartOrStopMusic();
     host.ReloadSky(settings.skyNumber);
 
@@ -67,6 +68,9 @@ int CScene::Create() {
 void CScene::Destroy() {
     if (destroyed) return;
     destroyed = true;
+    // The game is kept before the connection closes, which forgets that it
+    // was a network game.
+    KeepUnfinishedGame(false);
     host.CloseConnection();
     networkGame = 0;
     host.DeleteFonts();
@@ -116,7 +120,7 @@ void CScene::StartGame() {
 void CScene::ClickBoard(const point3d& world) {
     const bool onArrows = settings.moveList && HitArrows(moveListArrows, moveTable, world);
     // The board refuses a move the engine cannot judge, and says so.
-    if (!onArrows) board.OnBoardClick(world, settings.eye);
+    if (!onArrows) board.OnBoardClick(world, Eye());
     DrawFrame();
 }
 

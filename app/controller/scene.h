@@ -125,13 +125,34 @@ public:
     void ResetCamera();
     void RotateBoard();
     void RotateCamera(int dx, int dy);
+    // Closer to the target by `steps` (a wheel notch is one), farther for
+    // negative steps, within the distances that keep the whole board in view.
+    void ZoomCamera(float steps);
+    // Where the camera is: "Camera Position" at the zoomed distance.
+    point3d Eye() const;
+    // The camera's distance as a multiple of the standard one.
+    float CameraZoom() const { return settings.cameraDistance / kStandardCameraDistance; }
     point3d WindowToWorld(int x, int y) const;
+    // Device pixels per window point: text and overlays drawn in the view
+    // keep their size in points.
+    void SetPixelRatio(float ratio) { pixelRatio = ratio > 0 ? ratio : 1.0f; }
 
     // --- files ---
     // Returns 1 when the game document was read or written.
     int OpenGame(const std::string& path);
     int SaveGame(const std::string& path);
     std::string HelpFilePath() const;
+
+    // --- the unfinished game ---
+    // A game that was under way when the window closed is kept beside the
+    // settings and offered at the next start.
+    static constexpr const char* kKeptGameFileName = "Unfinished.chs";
+    std::string KeptGamePath() const;
+    // Moves made, not over, and the engine not thinking.
+    bool HasGameInProgress() const;
+    // Asks whether to continue a kept game (or restores it at once when the
+    // settings say so); either way the file is offered only once.
+    void OfferUnfinishedGame();
 
     // --- network peer ---
     void OnPeerMove(int fromX, int fromY, int toX, int toY, const sRuleState& rules);
@@ -202,6 +223,7 @@ public:
 
     int viewWidth = 800, viewHeight = 600;
     float aspect = 800.0f / 600.0f;
+    float pixelRatio = 1.0f;
     point3d lookAt = {0, 0, 0};
     float orientation[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
 
@@ -219,6 +241,15 @@ private:
     std::string SettingsPath() const;
     // Saves the settings file at exit, once; `report` says when it fails.
     void SaveSettingsOnce(bool report);
+    // A distance read from a file, brought within the zoom's limits.
+    void KeepCameraDistanceInLimits();
+    // Reads a game document and begins playing it; 1 when it was read.
+    int LoadGame(const std::string& path);
+    // At exit, once: the game under way goes to the kept file.
+    void KeepUnfinishedGame(bool report);
+    // A network game goes on between two players at this machine.
+    void TurnIntoTwoPlayerGame();
+    bool IsEnginesTurn() const;
 
     CSceneHost& host;
     CEngineBinding engine;
@@ -228,5 +259,6 @@ private:
     // not be read.
     enum class SettingsSave { NotYet, Due, Done, Never };
     SettingsSave settingsSave = SettingsSave::NotYet;
+    bool unfinishedKept = false;
     bool destroyed = false;
 };

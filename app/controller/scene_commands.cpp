@@ -88,6 +88,7 @@ bool CScene::RequestClose() {
     }
     // Saved while the window can still show a failure.
     SaveSettingsOnce(true);
+    KeepUnfinishedGame(true);
     return true;
 }
 
@@ -120,12 +121,14 @@ bool CScene::CanUseConnection() const {
     return networkGame == 1;
 }
 
+// A network game keeps no history of its own; records left from a game before
+// the connection would put a position on the board that the peer does not have.
 bool CScene::CanUndo() const {
-    return board.historyIndex > 0 && !IsThinking();
+    return board.historyIndex > 0 && !IsThinking() && networkGame == 0;
 }
 
 bool CScene::CanRedo() const {
-    return board.historyIndex < board.history.Count() - 1 && !IsThinking();
+    return board.historyIndex < board.history.Count() - 1 && !IsThinking() && networkGame == 0;
 }
 
 bool CScene::CanPlay() const {

@@ -10,6 +10,13 @@ std::string TitleFor(const std::string& path) {
 } // namespace
 
 int CScene::OpenGame(const std::string& path) {
+    if (!LoadGame(path)) return 0;
+    host.SetTitle(TitleFor(path));
+    gamePath = path;
+    return 1;
+}
+
+int CScene::LoadGame(const std::string& path) {
     if (!CanReplaceGame()) return 0;
     stopThinking = 0;
     // A file that cannot be read changes nothing, so the game on the board
@@ -26,8 +33,7 @@ int CScene::OpenGame(const std::string& path) {
         platform::ShowMessageBox("The game in \"" + path + "\" is damaged and was not opened.");
         return 0;
     }
-    host.SetTitle(TitleFor(path));
-    gamePath = path;
+    KeepCameraDistanceInLimits();
     host.ReloadSky(settings.skyNumber);
     ApplyCamera();
     DrawFrame();
@@ -36,6 +42,7 @@ int CScene::OpenGame(const std::string& path) {
     board.gameOver = 0;
     StartOrStopMusic();
     ResetClocks();
+    board.EndIfNoMoveLeft();
     return 1;
 }
 

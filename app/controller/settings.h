@@ -3,6 +3,10 @@
 #include "config/str.h"
 #include "render/geometry/point3d.h"
 
+// The camera's distance from its target at the start: |(0, 8, 8)|, as the
+// settings file writes it back.
+inline constexpr float kStandardCameraDistance = 11.313708f;
+
 // The settings of the game, bound by key to the settings file and to every
 // game file. Defaults are the values before any document is loaded.
 struct sSettings {
@@ -28,10 +32,11 @@ struct sSettings {
     Str nickname = "Player";
     int moveList = 1;
     int drawMode = 1; // kept in the files only
-    // Keys an earlier build ignores: the look of the board (an index of the
-    // theme table, 0 Classic) and multisampled edges.
-    int boardTheme = 0;
-    int smoothEdges = 0;
+    // Keys an earlier build ignores.
+    float cameraDistance = kStandardCameraDistance; // zoom: see CScene::Eye
+    int restoreUnfinished = 0; // a kept game at start: 0 ask, 1 restore at once
+    int boardTheme = 0;        // an index of the theme table, 0 Classic
+    int smoothEdges = 0;       // multisampled edges
 
     sSettings();
 };

@@ -42,15 +42,23 @@ constexpr sSettingsKey kSettingsKeys[] = {
     {"Nickname", INI_STRING, FieldOf<&sSettings::nickname>},
     {"Move List", INI_INT, FieldOf<&sSettings::moveList>},
     {"Draw Mode", INI_INT, FieldOf<&sSettings::drawMode>},
+    {"Camera Distance", INI_FLOAT, FieldOf<&sSettings::cameraDistance>},
     {"Board Theme", INI_INT, FieldOf<&sSettings::boardTheme>},
     {"Smooth Edges", INI_INT, FieldOf<&sSettings::smoothEdges>},
 };
-static_assert(std::size(kSettingsKeys) == 24);
+static_assert(std::size(kSettingsKeys) == 25);
 
 } // namespace
 
 CIniPartition* BindSettings(CFileStorage& document, sSettings& settings) {
     CIniPartition* section = document.AddPartition(kSettingsSection);
     for (const auto& key : kSettingsKeys) section->AddItem(key.name, key.field(settings), key.type);
+    return section;
+}
+
+CIniPartition* BindProgramSettings(CFileStorage& document, sSettings& settings) {
+    CIniPartition* section = BindSettings(document, settings);
+    // How the program starts is no part of a game, so game files leave it out.
+    section->AddItem("Restore Unfinished Game", &settings.restoreUnfinished, INI_INT);
     return section;
 }

@@ -10,3 +10,7 @@ extern const char* const kSettingsBanner;
 // Adds the section "Settings" to `document` and binds its keys to the
 // fields of `settings`, in the order they are written.
 CIniPartition* BindSettings(CFileStorage& document, sSettings& settings);
+
+// The settings file's document: BindSettings and the keys that only the
+// program's own settings hold.
+CIniPartition* BindProgramSettings(CFileStorage& document, sSettings& settings);

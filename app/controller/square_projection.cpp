@@ -12,7 +12,7 @@ bool SquareToWindow(const CScene& scene, int x, int y, sWindowPoint& pixel) {
     TransformColumns(centre, {float(x) - 3.5f, float(y) - 3.5f, 0}, scene.settings.matrix);
 
     // The camera's frame exactly as WindowToWorld builds it.
-    const point3d& eye = scene.settings.eye;
+    const point3d eye = scene.Eye();
     point3d p;
     Sub(p, eye, scene.lookAt);
     const double d = std::tan(std::numbers::pi / 8) * Length(p);

@@ -5,6 +5,7 @@
 #include <QOpenGLContext>
 #include <QResizeEvent>
 #include <QSurfaceFormat>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -93,4 +94,11 @@ void CGLSurface::mousePressEvent(QMouseEvent* event) {
 
 void CGLSurface::mouseMoveEvent(QMouseEvent* event) {
     emit MouseMoved(ToPixels(event->position()), event->buttons());
+}
+
+void CGLSurface::wheelEvent(QWheelEvent* event) {
+    constexpr float kEighthsOfADegreePerNotch = 120.0f;
+    const int delta = event->angleDelta().y();
+    if (delta != 0) emit WheelTurned(float(delta) / kEighthsOfADegreePerNotch);
+    event->accept();
 }

@@ -35,12 +35,16 @@ signals:
     void Resized(QSize pixels);
     void MousePressed(Qt::MouseButton button, QPoint pixel);
     void MouseMoved(QPoint pixel, Qt::MouseButtons buttons);
+    // Wheel notches turned, away from the user positive; fractions come
+    // from fine-grained wheels and touchpads.
+    void WheelTurned(float notches);
 
 protected:
     void exposeEvent(QExposeEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     QOpenGLContext* context_ = nullptr;

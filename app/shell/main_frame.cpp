@@ -10,6 +10,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -66,6 +67,7 @@ void CMainFrame::BuildMenus() {
         if (title.parent == CommandMenu::None)
             menus[title.menu] = menuBar()->addMenu(QString::fromLatin1(title.title));
     AddFrameSwitches(menus.at(CommandMenu::View));
+    AddFullScreenSwitch(menus.at(CommandMenu::View));
 
     const auto menuOf = [&](CommandMenu which) -> QMenu* {
         if (auto it = menus.find(which); it != menus.end()) return it->second;
@@ -99,6 +101,51 @@ void CMainFrame::AddFrameSwitches(QMenu* viewMenu) {
     statusSwitch->setStatusTip(QStringLiteral("Show or hide the status bar"));
     connect(statusSwitch, &QAction::toggled, statusBar(), &QStatusBar::setVisible);
     viewMenu->addAction(statusSwitch);
+}
+
+void CMainFrame::AddFullScreenSwitch(QMenu* viewMenu) {
+    fullScreenSwitch_ = new QAction(QStringLiteral("Full Screen"), this);
+    fullScreenSwitch_->setObjectName(QStringLiteral("fullScreen"));
+    fullScreenSwitch_->setCheckable(true);
+    fullScreenSwitch_->setShortcut(QKeySequence(Qt::Key_F11));
+    fullScreenSwitch_->setShortcutContext(Qt::ApplicationShortcut);
+    fullScreenSwitch_->setStatusTip(QStringLiteral("Show the board alone on the whole screen"));
+    connect(fullScreenSwitch_, &QAction::toggled, this, &CMainFrame::SetFullScreen);
+    addAction(fullScreenSwitch_); // the key works with the menu bar hidden
+    viewMenu->addAction(fullScreenSwitch_);
+
+    // Escape only while full screen, so that it takes no key from anyone else.
+    leaveFullScreen_ = new QAction(this);
+    leaveFullScreen_->setShortcut(QKeySequence(Qt::Key_Escape));
+    leaveFullScreen_->setShortcutContext(Qt::ApplicationShortcut);
+    leaveFullScreen_->setEnabled(false);
+    connect(leaveFullScreen_, &QAction::triggered, this, [this] { SetFullScreen(false); });
+    addAction(leaveFullScreen_);
+}
+
+// The frame keeps its own flag: where no window manager takes the state
+// up, the window system reports the window back as it was.
+void CMainFrame::SetFullScreen(bool on) {
+    if (on == fullScreen_) return;
+    fullScreen_ = on;
+    if (on) {
+        windowed_ = {geometry(), windowState(), menuBar()->isVisible(), toolBar_->isVisible(),
+                     statusBar()->isVisible()};
+        menuBar()->hide();
+        toolBar_->hide();
+        statusBar()->hide();
+        setWindowState(windowState() | Qt::WindowFullScreen);
+        // Where no window manager acts on the state, the screen's size does.
+        if (const QScreen* screen = this->screen()) setGeometry(screen->geometry());
+    } else {
+        setWindowState(windowed_.states & ~Qt::WindowFullScreen);
+        setGeometry(windowed_.geometry);
+        menuBar()->setVisible(windowed_.menuBar);
+        toolBar_->setVisible(windowed_.toolBar);
+        statusBar()->setVisible(windowed_.statusBar);
+    }
+    fullScreenSwitch_->setChecked(on);
+    leaveFullScreen_->setEnabled(on);
 }
 
 void CMainFrame::BuildToolBar() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QRect>
 
 #include <map>
 
@@ -29,6 +30,11 @@ public:
     // Evaluates every enabled and checked rule and shows the result.
     void UpdateCommandStates();
 
+    // The view alone on the whole screen, without the menu, tool and status
+    // bars; leaving it brings back the window as it was.
+    void SetFullScreen(bool on);
+    bool IsFullScreen() const { return fullScreen_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -37,6 +43,7 @@ private:
     void BuildMenus();
     void BuildToolBar();
     void AddFrameSwitches(QMenu* viewMenu);
+    void AddFullScreenSwitch(QMenu* viewMenu);
     void BuildStatusBar();
     void UpdateLockIndicators();
 
@@ -46,4 +53,13 @@ private:
     QLabel* capsPane_ = nullptr;
     QLabel* numPane_ = nullptr;
     QLabel* scrollPane_ = nullptr;
+    QAction* fullScreenSwitch_ = nullptr;
+    QAction* leaveFullScreen_ = nullptr;
+    bool fullScreen_ = false;
+    // What full screen hides or changes, to be brought back.
+    struct sWindowed {
+        QRect geometry;
+        Qt::WindowStates states;
+        bool menuBar = true, toolBar = true, statusBar = true;
+    } windowed_;
 };

@@ -22,11 +22,12 @@ CScenePicture::CScenePicture(CScene& scene)
     layers.setUpBoardTextures = [this] { board_.LoadTextures(scene_.BoardServices()); };
     layers.drawBoard = [this](const std::function<void()>& background) {
         board_.SetTheme(BoardTheme(scene_.settings.boardTheme));
+        board_.SetPixelScale({scene_.pixelRatio});
         board_.DrawBoard(scene_.board, scene_.BoardServices(), background);
     };
     layers.drawMoveList = [this] {
         moveList_.Draw(scene_.moveTable, scene_.board.moveCount, scene_.viewWidth,
-                       scene_.viewHeight);
+                       scene_.viewHeight, {scene_.pixelRatio});
         // The controller hit-tests the arrows before a click reaches the board.
         scene_.moveListArrows = moveList_.arrows;
     };

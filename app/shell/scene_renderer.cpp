@@ -20,13 +20,20 @@ constexpr double kInitialFar = 20.0;
 const platform::BitmapFontRequest kClockFont{"Arial", 30, 700, false};
 const platform::BitmapFontRequest kMoveListFont{"Arial", 20, 700, false};
 
-// Black's clock stands 180 pixels from the right edge; a text wider than
+// The fonts keep their size in points: at two device pixels a point their
+// glyphs are twice as tall.
+platform::BitmapFontRequest InPixels(platform::BitmapFontRequest font, sPixelScale px) {
+    font.height = px(font.height);
+    return font;
+}
+
+// Black's clock stands 180 points from the right edge; a text wider than
 // that (the font of this system runs a little wider) moves left so that its
 // last digit stays on screen, as far from the edge as White's is.
-int BlackClockX(int width, const std::string& text) {
+int BlackClockX(int width, const std::string& text, sPixelScale px) {
     constexpr int kFromRight = 180, kMargin = 10;
-    const int advance = platform::TextAdvance(kClockFont, text);
-    return width - std::max(kFromRight, advance + kMargin);
+    const int advance = platform::TextAdvance(InPixels(kClockFont, px), text);
+    return width - std::max(px(kFromRight), advance + px(kMargin));
 }
 
 void Vertex(const point3d& p) {
@@ -79,11 +86,13 @@ void CSceneRenderer::InitGL() {
 void CSceneRenderer::ApplyCamera() {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
+    // The far plane moves out with the camera and the sky (see DrawFrame).
     gluPerspective(kFieldOfView, scene_.aspect, kNear,
-                   BoardTheme(scene_.settings.boardTheme).farPlane);
+                   BoardTheme(scene_.settings.boardTheme).farPlane *
+                       std::max(1.0, double(scene_.CameraZoom())));
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    const point3d& eye = scene_.settings.eye;
+    const point3d eye = scene_.Eye();
     const point3d& at = scene_.lookAt;
     const float* up = scene_.orientation + 6;
     gluLookAt(eye.x, eye.y, eye.z, at.x, at.y, at.z, up[0], up[1], up[2]);
@@ -95,6 +104,11 @@ void CSceneRenderer::Resize(int width, int height) {
 }
 
 void CSceneRenderer::DrawFrame() {
+    // The window moved to a screen of another pixel ratio.
+    if (fontsBuilt_ && fontScale_.ratio != scene_.pixelRatio) {
+        DeleteFonts();
+        CreateFonts();
+    }
     const bool multisampled =
         scene_.settings.smoothEdges && multisample_.Begin(scene_.viewWidth, scene_.viewHeight);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -104,7 +118,14 @@ void CSceneRenderer::DrawFrame() {
         if (!scene_.settings.skyFlague || !layers_.drawSky) return;
         glEnable(GL_CULL_FACE);
         glCullFace(GL_FRONT);
+        // The sky keeps its distance from the camera, growing and shrinking
+        // with the zoom, so the horizon stays where it is and only the board
+        // comes nearer or goes away.
+        const float zoom = scene_.CameraZoom();
+        glPushMatrix();
+        if (zoom != 1.0f) glScalef(zoom, zoom, zoom);
         layers_.drawSky();
+        glPopMatrix();
         glCullFace(GL_BACK);
     };
     if (layers_.drawBoard) {
@@ -123,6 +144,7 @@ void CSceneRenderer::DrawFrame() {
 void CSceneRenderer::DrawClocks() {
     if (!scene_.PrepareClockOverlay()) return;
     const int width = scene_.viewWidth;
+    const sPixelScale px{scene_.pixelRatio};
 
     glDepthFunc(GL_ALWAYS);
     glDisable(GL_DEPTH_TEST);
@@ -132,10 +154,10 @@ void CSceneRenderer::DrawClocks() {
     glAlphaFunc(GL_GREATER, 0.0001f);
     glColor4f(1, 1, 1, 0.25f);
     glBegin(GL_QUADS);
-    Vertex(scene_.WindowToWorld(1, 35));
-    Vertex(scene_.WindowToWorld(width, 35));
-    Vertex(scene_.WindowToWorld(width, 10));
-    Vertex(scene_.WindowToWorld(1, 10));
+    Vertex(scene_.WindowToWorld(px(1), px(35)));
+    Vertex(scene_.WindowToWorld(width, px(35)));
+    Vertex(scene_.WindowToWorld(width, px(10)));
+    Vertex(scene_.WindowToWorld(px(1), px(10)));
     glEnd();
 
     glDisable(GL_ALPHA_TEST);
@@ -148,14 +170,14 @@ void CSceneRenderer::DrawClocks() {
     const std::string white = scene_.ClockText(0);
     const std::string black = scene_.ClockText(1);
     glColor3f(0, 0, 0);
-    DrawText(white.c_str(), 12, 32);
+    DrawText(white.c_str(), px(12), px(32));
     glColor3f(1, 1, 1);
-    DrawText(white.c_str(), 10, 30);
-    const int blackX = BlackClockX(width, black);
+    DrawText(white.c_str(), px(10), px(30));
+    const int blackX = BlackClockX(width, black, px);
     glColor3f(1, 1, 1);
-    DrawText(black.c_str(), blackX + 2, 32);
+    DrawText(black.c_str(), blackX + px(2), px(32));
     glColor3f(0, 0, 0);
-    DrawText(black.c_str(), blackX, 30);
+    DrawText(black.c_str(), blackX, px(30));
 
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
@@ -190,8 +212,10 @@ void CSceneRenderer::DrawPlaceholderBoard() {
 }
 
 void CSceneRenderer::CreateFonts() {
-    platform::UseFontBitmaps(kClockFont, kClockFontBase, 0, kFontListCount);
-    platform::UseFontBitmaps(kMoveListFont, kMoveListFontBase, 0, kFontListCount);
+    fontScale_ = {scene_.pixelRatio};
+    platform::UseFontBitmaps(InPixels(kClockFont, fontScale_), kClockFontBase, 0, kFontListCount);
+    platform::UseFontBitmaps(InPixels(kMoveListFont, fontScale_), kMoveListFontBase, 0,
+                             kFontListCount);
     glListBase(kClockFontBase);
     fontsBuilt_ = true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/gl/multisample_target.h"
+#include "render/pixel_scale.h"
 
 #include <QImage>
 
@@ -61,5 +62,6 @@ private:
     sLayers layers_;
     CMultisampleTarget multisample_; // Smooth Edges
     bool fontsBuilt_ = false;
+    sPixelScale fontScale_; // the pixel ratio the fonts were built for
     bool resourcesReady_ = false;
 };

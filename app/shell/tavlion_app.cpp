@@ -57,5 +57,6 @@ bool CTavlionApp::InitInstance() {
     if (const QScreen* screen = frame_->screen()) frame_->setGeometry(screen->availableGeometry());
     frame_->showMaximized();
     frame_->setWindowTitle(QStringLiteral("Tavlion"));
+    frame_->View()->OfferUnfinishedGameAfterSplash();
     return true;
 }

@@ -15,9 +15,12 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QTimer>
 #include <QTimerEvent>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <utility>
 
 CTavlionView::CTavlionView(QWidget* parent)
     : QWidget(parent), surface_(new CGLSurface), container_(nullptr), scene_(*this),
@@ -44,6 +47,8 @@ CTavlionView::CTavlionView(QWidget* parent)
         if (button == Qt::LeftButton) OnLeftButtonDown(at);
     });
     connect(surface_, &CGLSurface::MouseMoved, this, &CTavlionView::OnMouseMove);
+    connect(surface_, &CGLSurface::WheelTurned, this,
+            [this](float notches) { scene_.ZoomCamera(notches); });
 }
 
 CTavlionView::~CTavlionView() {
@@ -68,6 +73,7 @@ bool CTavlionView::Create() {
     const QSize pixels = surface_->PixelSize();
     if (pixels.width() > 0 && pixels.height() > 0)
         scene_.SetViewSize(pixels.width(), pixels.height());
+    scene_.SetPixelRatio(float(surface_->devicePixelRatio()));
 
 #ifdef TAVLION_HAVE_MUSIC_DIALOG
     music_ = new CMusicDlg(window());
@@ -137,6 +143,7 @@ void CTavlionView::StopMusic() {
 void CTavlionView::OnSizeChanged(QSize pixels) {
     if (!surface_->MakeCurrent() || pixels.width() <= 0 || pixels.height() <= 0) return;
     scene_.SetViewSize(pixels.width(), pixels.height());
+    scene_.SetPixelRatio(float(surface_->devicePixelRatio()));
     renderer_.Resize(pixels.width(), pixels.height());
 }
 
@@ -163,7 +170,12 @@ void CTavlionView::OnTimer() {
         scene_.TickClocks();
         RenderFrame();
     }
-    if (splashCountdown_.Tick() && splash_) splash_->close();
+    if (splashCountdown_.Tick()) {
+        if (splash_) splash_->close();
+        // Out of the timer's handler: the question waits for an answer.
+        if (std::exchange(offerUnfinished_, false))
+            QTimer::singleShot(0, this, &CTavlionView::OfferUnfinishedGame);
+    }
     emit StateChanged();
 }
 
@@ -236,6 +248,11 @@ void CTavlionView::ChooseSky() {
 // context that will draw them.
 void CTavlionView::ReloadSky(int number) {
     if (surface_->MakeCurrent()) picture_.ReloadSky(number);
+}
+
+void CTavlionView::OfferUnfinishedGame() {
+    scene_.OfferUnfinishedGame();
+    emit StateChanged();
 }
 
 void CTavlionView::ShowAbout() {

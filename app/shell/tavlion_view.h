@@ -53,6 +53,10 @@ public:
     void ChooseSky();
     void ShowAbout();
     void OpenHelp();
+    // A game kept at the last exit: offered at once, or when the splash has
+    // gone, so that the question is not hidden behind it.
+    void OfferUnfinishedGame();
+    void OfferUnfinishedGameAfterSplash() { offerUnfinished_ = true; }
     // The help file to open: the page of the start-up directory, or empty.
     QString HelpDocument() const;
 
@@ -105,4 +109,5 @@ private:
     int timerId_ = 0;
     QPoint lastMouse_;
     bool created_ = false;
+    bool offerUnfinished_ = false;
 };

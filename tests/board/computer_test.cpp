@@ -2,17 +2,7 @@
 
 namespace {
 
-class Computer : public CFlowTest {
-protected:
-    void SetUp() override {
-        CFlowTest::SetUp();
-        services.computerMove = &sScript::Play;
-    }
-    void Reply(const char* from, const char* to) {
-        const sSquare f = Sq(from), t = Sq(to);
-        sScript::Get().moves.push_back({f.x, f.y, t.x, t.y});
-    }
-};
+using Computer = CScriptedFlowTest;
 
 TEST_F(Computer, EachPairAddsOneRecordAndTwoEntries) {
     NewGame(0, kWhite);

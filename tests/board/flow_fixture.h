@@ -141,9 +141,10 @@ protected:
         services.faces.clear();
     }
 
-    // Two players, `toMove` to move, only the given figures on the board.
-    void Position(std::initializer_list<sState> figures, int toMove) {
-        NewGame(1, kWhite);
+    // Only the given figures on the board, `toMove` to move; two players
+    // unless `mode` says otherwise.
+    void Position(std::initializer_list<sState> figures, int toMove, int mode = 1) {
+        NewGame(mode, kWhite);
         board.ClearFigures();
         for (const sState& f : figures) board.AddFigure(f.type, f.color, f.x, f.y);
         board.ClearHistory();
@@ -197,5 +198,18 @@ protected:
         std::vector<std::string> out;
         for (const sMove* m : moves.entries) out.push_back(m->text);
         return out;
+    }
+};
+
+// Against the computer, whose replies come from the script.
+class CScriptedFlowTest : public CFlowTest {
+protected:
+    void SetUp() override {
+        CFlowTest::SetUp();
+        services.computerMove = &sScript::Play;
+    }
+    void Reply(const char* from, const char* to) {
+        const sSquare f = Sq(from), t = Sq(to);
+        sScript::Get().moves.push_back({f.x, f.y, t.x, t.y});
     }
 };

@@ -16,7 +16,9 @@ TEST_F(TwoPlayers, FoolsMateEndsTheGame) {
     EXPECT_EQ(services.gameStarted, 0);
     EXPECT_EQ(MoveTexts(), (std::vector<std::string>{"F2 - F3", "E7 - E5", "G2 - G4", "D8 - H4"}));
     EXPECT_EQ(board.history.Count(), 5);
-    EXPECT_EQ(services.faces, (std::vector<int>{kBlack, kWhite, kBlack}));
+    // The board turns to the side that lost, whose move it would be.
+    EXPECT_EQ(services.faces, (std::vector<int>{kBlack, kWhite, kBlack, kWhite}));
+    EXPECT_EQ(services.currentMove, kWhite);
 
     const std::string over = Snapshot();
     Move("E2", "E4");

@@ -56,6 +56,18 @@ TEST(OwnerList, OwnsKeepsOrderAndNeverFailsOnBadIndex) {
         EXPECT_EQ(list[0]->value, 0);
         EXPECT_EQ(list[1]->value, 2);
 
+        sCounted* taken = list.Release(0);
+        EXPECT_EQ(list.Release(5), nullptr);
+        ASSERT_EQ(list.Count(), 1);
+        EXPECT_EQ(sCounted::alive, 2) << "a released entry is the caller's";
+        EXPECT_EQ(list.InsertAt(0, taken), taken);
+        list.InsertAt(9, new sCounted(5));
+        ASSERT_EQ(list.Count(), 3);
+        EXPECT_EQ(list[0]->value, 0);
+        EXPECT_EQ(list[1]->value, 2);
+        EXPECT_EQ(list[2]->value, 5);
+        list.RemoveAt(2);
+
         COwnerList<sCounted> other;
         other.Append(new sCounted(9));
         list.Swap(other);

@@ -76,7 +76,7 @@ keys=$(ini_keys "$ini" | tr '\n' '|')
 expected="Music|Sound Effects|Game Level|Player Mode|Player Color|Current Move|Matrix|"
 expected+="Camera Position|Mirror|YAngle|Sky Number|Sky Flague|Animation|Shadows|Letters|"
 expected+="Delete Figures|Textured Figures|Textured Board|Timer|Nickname|Move List|Draw Mode|"
-expected+="Board Theme|Smooth Edges|"
+expected+="Camera Distance|Board Theme|Smooth Edges|Restore Unfinished Game|"
 [ "$keys" = "$expected" ] || e2e_fail "Tavlion.INI keys: $keys"
 # The defaults of a fresh start: one player, White, Easy, everything shown.
 for pair in "Music=1" "Sound Effects=1" "Game Level=0" "Player Mode=0" "Player Color=0" \
@@ -86,6 +86,8 @@ for pair in "Music=1" "Sound Effects=1" "Game Level=0" "Player Mode=0" "Player C
 done
 
 # Second start in the same folder: open the saved game and save it again.
+# The game was under way at exit; its kept copy would be offered first.
+rm "$(e2e_dir)/Unfinished.chs"
 e2e_launch game "$(e2e_dir)"
 e2e_open "$game.chs"
 sleep 0.5
@@ -96,5 +98,5 @@ e2e_save_as "$again"
     e2e_fail "the opened game differs from the saved one"
 [ "$(chs_moves "$again.chs" | wc -l)" -ge 4 ] || e2e_fail "the move list was not restored"
 e2e_exit
-[ "$(ini_keys "$ini" | wc -l)" = 22 ] || e2e_fail "Tavlion.INI lost keys at the second exit"
+[ "$(ini_keys "$ini" | wc -l)" = 24 ] || e2e_fail "Tavlion.INI lost keys at the second exit"
 e2e_log "passed"

@@ -1,6 +1,6 @@
 #!/bin/bash
 # Two players at one machine play the shortest mate; the program says "Mate!"
-# and the clocks stop.
+# and the clocks stop. Undo gives the mating side its move back.
 source "$(dirname "$0")/lib/e2e.sh"
 e2e_init "$@"
 
@@ -51,5 +51,17 @@ e2e_facing white
 e2e_move e2 e4
 e2e_save_state "$game.chs"
 [ "$(chs_moves "$game.chs" | wc -l)" = 4 ] || e2e_fail "a move was taken after the mate"
+
+# Undo takes the mate back: Black, whose move it was, moves again, with the
+# board turned to it, and then White.
+e2e_key ctrl+z
+e2e_facing black
+e2e_move d8 g5
+e2e_facing white
+e2e_move a2 a3
+e2e_save_state "$game.chs"
+moves=$(chs_moves "$game.chs" | tr '\n' '|')
+[ "$moves" = "F2 - F3|E7 - E5|G2 - G4|D8 - G5|A2 - A3|" ] || e2e_fail "after Undo: $moves"
+[ "$(ini_value "$game.chs" "Current Move")" = 1 ] || e2e_fail "Black is not to move after Undo"
 e2e_exit
 e2e_log "passed"

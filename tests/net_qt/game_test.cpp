@@ -8,6 +8,8 @@
 #include <QTcpServer>
 #include <QTest>
 
+#include <array>
+
 namespace {
 
 void Say(Side& side, const std::string& message) {
@@ -76,6 +78,51 @@ TEST_F(NetTest, ShortGameToMateWithChat) {
     EXPECT_TRUE(LogHas(*client, "Alice : hm"));
     // No history is kept in a network game.
     EXPECT_EQ(white.board.history.Count(), black.board.history.Count());
+}
+
+TEST_F(NetTest, UndoAndRedoStayOffInANetworkGame) {
+    // A game at one machine played to its end leaves its history behind, and
+    // with no game running a connection may follow.
+    CScene& white = server->scene;
+    CScene& black = client->scene;
+    const std::array<std::array<int, 4>, 4> foolsMate{
+        {{5, 1, 5, 2}, {4, 6, 4, 4}, {6, 1, 6, 3}, {3, 7, 7, 3}}};
+    for (auto [fx, fy, tx, ty] : foolsMate) MoveFigure(white, fx, fy, tx, ty);
+    ASSERT_EQ(white.board.gameOver, 1);
+    ASSERT_TRUE(white.CanUndo());
+    ConnectPair(0);
+    EXPECT_FALSE(white.CanUndo());
+    EXPECT_FALSE(white.CanRedo());
+    const auto before = Position(white.board);
+    white.Undo();
+    EXPECT_EQ(Position(white.board), before) << "the peer never had that game";
+    EXPECT_EQ(white.board.gameOver, 1);
+
+    // The next game is played over the network to its mate; neither side
+    // has anything to take back, and each keeps its own colour to move.
+    white.NewGame();
+    for (size_t i = 0; i < foolsMate.size(); ++i) {
+        auto [fx, fy, tx, ty] = foolsMate[i];
+        MoveFigure(i % 2 == 0 ? white : black, fx, fy, tx, ty);
+        ASSERT_TRUE(WaitFor([&] {
+            return white.moveTable.entries.Count() == int(i) + 1 &&
+                   black.moveTable.entries.Count() == int(i) + 1;
+        }));
+    }
+    for (CScene* side : {&white, &black}) {
+        ASSERT_EQ(side->board.gameOver, 1);
+        EXPECT_FALSE(side->CanUndo());
+        EXPECT_FALSE(side->CanRedo());
+        const auto over = Position(side->board);
+        const int toMove = side->settings.currentMove;
+        side->Undo();
+        side->Redo();
+        EXPECT_EQ(Position(side->board), over);
+        EXPECT_EQ(side->settings.currentMove, toMove);
+        EXPECT_EQ(side->board.gameOver, 1);
+    }
+    EXPECT_EQ(white.settings.currentMove, 0);
+    EXPECT_EQ(black.settings.currentMove, 1);
 }
 
 TEST_F(NetTest, EitherSideStartsANewGame) {

@@ -1,9 +1,11 @@
 #include "scene_fixture.h"
 
+#include "app/controller/square_projection.h"
 #include "render/geometry/matrix.h"
 #include "render/geometry/vector.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace {
 constexpr float kMaxTilt = 0.7479983f;
@@ -130,4 +132,101 @@ TEST_F(SceneTest, ClicksOnTheMoveListArrowsScrollItInsteadOfTheBoard) {
     s.settings.moveList = 0; // hidden list: the click goes to the board
     s.ClickBoard(down);
     EXPECT_EQ(s.moveTable.firstShown, 0);
+}
+
+namespace {
+
+// Every square of the board shows in the view and a click on its centre
+// picks it.
+void ExpectEverySquarePickable(const CScene& s, const char* where) {
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) {
+            sWindowPoint pixel;
+            ASSERT_TRUE(SquareToWindow(s, x, y, pixel)) << where << " " << x << "," << y;
+            ASSERT_TRUE(pixel.x >= 0 && pixel.x < s.viewWidth && pixel.y >= 0 &&
+                        pixel.y < s.viewHeight)
+                << where << " " << x << "," << y << " at " << pixel.x << "," << pixel.y;
+            sSquare square;
+            ASSERT_TRUE(s.board.PickSquare(s.WindowToWorld(pixel.x, pixel.y), s.Eye(), square))
+                << where << " " << x << "," << y;
+            EXPECT_EQ(square, (sSquare{x, y})) << where;
+        }
+}
+
+} // namespace
+
+TEST_F(SceneTest, ZoomStaysWithinLimitsThatKeepTheWholeBoardPickable) {
+    CScene& s = StartScene();
+    s.SetViewSize(800, 600); // the narrowest proportions the limits allow for
+    const float standard = s.settings.cameraDistance;
+
+    s.ZoomCamera(1);
+    EXPECT_LT(s.settings.cameraDistance, standard);
+    EXPECT_NEAR(Length(s.Eye()), s.settings.cameraDistance, 1e-4);
+    s.ZoomCamera(-2);
+    EXPECT_GT(s.settings.cameraDistance, standard);
+
+    for (const float steps : {100.0f, -100.0f}) {
+        s.ZoomCamera(steps);
+        const float limit = s.settings.cameraDistance;
+        s.ZoomCamera(steps > 0 ? 1 : -1); // no further
+        EXPECT_EQ(s.settings.cameraDistance, limit);
+        // From the lowest tilt to the highest, seen from either side.
+        s.RotateCamera(0, -1000);
+        for (int tilt = 0; tilt <= 4; ++tilt) {
+            for (const bool white : {true, false}) {
+                if (white)
+                    s.FaceWhite();
+                else
+                    s.FaceBlack();
+                ExpectEverySquarePickable(s, steps > 0 ? "nearest" : "farthest");
+            }
+            s.RotateCamera(0, 32);
+        }
+        s.RotateCamera(0, -1000);
+    }
+    EXPECT_LT(s.settings.cameraDistance, 2.5f * standard);
+
+    s.ZoomCamera(-1);
+    s.ResetCameraCommand();
+    EXPECT_EQ(s.settings.cameraDistance, standard);
+    EXPECT_EQ(s.Eye(), (point3d{0, 8, 8}));
+}
+
+TEST_F(SceneTest, ZoomKeepsTheCameraPositionOfAnEarlierBuild) {
+    CScene& first = StartScene();
+    EXPECT_EQ(first.Eye(), (point3d{0, 8, 8})); // to the bit
+    first.RotateCamera(0, 20);
+    first.ZoomCamera(3);
+    const float distance = first.settings.cameraDistance;
+    const point3d eye = first.Eye();
+    StopScene();
+
+    // The classic key keeps the classic distance; the zoom has a key of its own.
+    const std::string text = ReadFile("Tavlion.INI");
+    float x = 0, y = 0, z = 0;
+    ASSERT_EQ(std::sscanf(text.c_str() + text.find("Camera Position="), "Camera Position=%f %f %f",
+                          &x, &y, &z),
+              3);
+    EXPECT_NEAR(std::sqrt(x * x + y * y + z * z), std::sqrt(128.0f), 1e-4);
+    EXPECT_NE(text.find("Camera Distance="), std::string::npos);
+
+    CScene& second = StartScene();
+    EXPECT_NEAR(second.settings.cameraDistance, distance, 1e-5);
+    EXPECT_NEAR(second.Eye().y, eye.y, 1e-4);
+    EXPECT_NEAR(second.Eye().z, eye.z, 1e-4);
+}
+
+TEST_F(SceneTest, ACameraDistanceOutOfReachIsBroughtWithinTheLimits) {
+    for (const char* value : {"0.5", "-3", "1000", "nan", "inf"}) {
+        WriteFile("Tavlion.INI", std::string("[Settings]\nCamera Distance=") + value + "\n");
+        CScene& s = StartScene();
+        const float distance = s.settings.cameraDistance;
+        EXPECT_TRUE(distance >= 9.0f && distance <= 25.0f) << value << ": " << distance;
+        EXPECT_NEAR(Length(s.Eye()), distance, 1e-4) << value;
+        scene.reset();
+    }
+    // The untouched standard distance leaves the classic camera exactly.
+    WriteFile("Tavlion.INI", "[Settings]\nCamera Distance=11.313708\n");
+    EXPECT_EQ(StartScene().Eye(), (point3d{0, 8, 8}));
 }

@@ -10,11 +10,33 @@
 namespace {
 
 constexpr const char* kKeysInOrder[] = {
-    "Music",          "Sound Effects",    "Game Level",      "Player Mode", "Player Color",
-    "Current Move",   "Matrix",           "Camera Position", "Mirror",      "YAngle",
-    "Sky Number",     "Sky Flague",       "Animation",       "Shadows",     "Letters",
-    "Delete Figures", "Textured Figures", "Textured Board",  "Timer",       "Nickname",
-    "Move List",      "Draw Mode",        "Board Theme",     "Smooth Edges"};
+    "Music",
+    "Sound Effects",
+    "Game Level",
+    "Player Mode",
+    "Player Color",
+    "Current Move",
+    "Matrix",
+    "Camera Position",
+    "Mirror",
+    "YAngle",
+    "Sky Number",
+    "Sky Flague",
+    "Animation",
+    "Shadows",
+    "Letters",
+    "Delete Figures",
+    "Textured Figures",
+    "Textured Board",
+    "Timer",
+    "Nickname",
+    "Move List",
+    "Draw Mode",
+    "Camera Distance",
+    "Board Theme",
+    "Smooth Edges",
+    "Restore Unfinished Game",
+};
 
 std::vector<std::string> KeysOf(const std::string& text) {
     std::vector<std::string> keys;

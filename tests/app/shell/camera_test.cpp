@@ -3,6 +3,7 @@
 #include "app/shell/gl_surface.h"
 
 #include <QTest>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -80,4 +81,51 @@ TEST_F(ShellTest, ResizingKeepsTheProportions) {
     QTest::qWait(50);
     const QSize now = View().Surface()->PixelSize();
     EXPECT_FLOAT_EQ(Scene().aspect, float(now.width()) / float(now.height()));
+}
+
+TEST_F(ShellTest, TheWheelAndTheZoomKeysMoveTheCameraCloserAndFarther) {
+    ShowWindow();
+    Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    CGLSurface* surface = View().Surface();
+    const float standard = Scene().settings.cameraDistance;
+    const auto wheel = [surface](int delta) {
+        const QPointF at(100, 100);
+        QWheelEvent event(at, surface->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(surface, &event);
+    };
+
+    wheel(120); // away from the user: closer
+    EXPECT_NEAR(Scene().settings.cameraDistance, standard / 1.1f, 1e-4);
+    wheel(-60); // half a notch of a finer wheel
+    EXPECT_NEAR(Scene().settings.cameraDistance, standard / std::sqrt(1.1f), 1e-4);
+
+    QTest::keyClick(surface, Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(surface, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_NEAR(Scene().settings.cameraDistance, standard * std::pow(1.1f, 1.5f), 1e-4);
+    for (const Qt::Key in : {Qt::Key_Plus, Qt::Key_Equal}) {
+        const float before = Scene().settings.cameraDistance;
+        QTest::keyClick(surface, in, Qt::ControlModifier);
+        EXPECT_NEAR(Scene().settings.cameraDistance, before / 1.1f, 1e-4) << in;
+    }
+
+    ASSERT_TRUE(Frame().Execute(32788)); // Reset Camera
+    EXPECT_EQ(Scene().settings.cameraDistance, standard);
+}
+
+// Far out and low down the sky still fills the view: it keeps its distance
+// from the camera instead of showing its edge.
+TEST_F(ShellTest, TheSkyFillsTheViewAtTheFarthestZoom) {
+    ShowWindow(900, 500);
+    View().OnMouseMove({0, 0}, Qt::NoButton);
+    View().OnMouseMove({0, -300}, Qt::RightButton); // the lowest tilt
+    Scene().ZoomCamera(-100);
+    const QImage frame = View().GrabFrame();
+    ASSERT_FALSE(frame.isNull());
+    const QColor clear(26, 26, 128);
+    for (const QPoint corner :
+         {QPoint(1, 1), QPoint(frame.width() - 2, 1), QPoint(1, frame.height() - 2),
+          QPoint(frame.width() - 2, frame.height() - 2)})
+        EXPECT_NE(frame.pixelColor(corner), clear) << corner.x() << "," << corner.y();
 }

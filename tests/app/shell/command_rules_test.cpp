@@ -32,6 +32,8 @@ enum Id : int {
     Play = 1000,
     ResetCamera = 32788,
     RotateBoard = 32805,
+    ZoomIn = 32841,
+    ZoomOut = 32842,
     OnePlayer = 32772,
     TwoPlayers = 32773,
     Easy = 32775,
@@ -52,6 +54,9 @@ enum Id : int {
     Sky = 32787,
     SetSky = 32789,
     MoveList = 32806,
+    Classic = 32843,
+    Tournament = 32844,
+    SmoothEdges = 32845,
     About = 57664,
     StopThinking = 32796,
     StopThinkingKey = 32813,
@@ -68,7 +73,7 @@ TEST(CommandTable, HoldsEveryCommandOnceWithTheToolbarInOrder) {
         if (command.toolbarSlot >= 0)
             toolbar.at(static_cast<size_t>(command.toolbarSlot)) = command.id;
     }
-    EXPECT_EQ(ids.size(), 41u);
+    EXPECT_EQ(ids.size(), 46u);
     const std::vector<int> expected = {cmd::NewGame,
                                        cmd::Open,
                                        cmd::Save,
@@ -96,6 +101,9 @@ TEST_F(ShellTest, ActionsCarryTheirTextKeysAndTooltips) {
               QKeySequence(QStringLiteral("Alt+Backspace")));
     EXPECT_EQ(Frame().Action(cmd::StartGame)->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
     EXPECT_EQ(Frame().Action(cmd::Help)->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(Frame().Action(cmd::ZoomIn)->shortcuts(),
+              QKeySequence::listFromString(QStringLiteral("Ctrl++; Ctrl+=")));
+    EXPECT_EQ(Frame().Action(cmd::ZoomOut)->shortcut(), QKeySequence(QStringLiteral("Ctrl+-")));
     EXPECT_EQ(Frame().Action(cmd::RotateBoard)->toolTip(), QStringLiteral("Rotate Board"));
     EXPECT_EQ(Frame().Action(cmd::RotateBoard)->statusTip(), QStringLiteral("Roate Board"));
     EXPECT_EQ(Frame().Action(cmd::SaveAs)->text(), QStringLiteral("Save Game &As..."));
@@ -195,6 +203,7 @@ TEST_F(ShellTest, TogglesFlipTheirSettingAndCheckMark) {
         {cmd::Timer, &sSettings::timer},
         {cmd::Sky, &sSettings::skyFlague},
         {cmd::MoveList, &sSettings::moveList},
+        {cmd::SmoothEdges, &sSettings::smoothEdges},
         {cmd::Music, &sSettings::music}};
     for (const auto& [id, field] : toggles) {
         const int before = Scene().settings.*field;
@@ -213,6 +222,10 @@ TEST_F(ShellTest, ChoicesAreExclusive) {
     ASSERT_TRUE(Frame().Execute(cmd::TwoPlayers));
     EXPECT_EQ(Scene().settings.playerMode, 1);
     EXPECT_FALSE(Frame().Action(cmd::OnePlayer)->isChecked());
+    ASSERT_TRUE(Frame().Execute(cmd::Tournament));
+    EXPECT_EQ(Scene().settings.boardTheme, 1);
+    EXPECT_TRUE(Frame().Action(cmd::Tournament)->isChecked());
+    EXPECT_FALSE(Frame().Action(cmd::Classic)->isChecked());
 }
 
 TEST_F(ShellTest, ADisabledCommandDoesNothingByKeyOrCall) {
@@ -245,5 +258,5 @@ TEST_F(ShellTest, MenusAreBuiltFromTheTable) {
     QStringList submenus;
     for (QAction* entry : settings->actions())
         if (entry->menu()) submenus << entry->text();
-    EXPECT_EQ(submenus, (QStringList{"Game Level", "Select Game Color"}));
+    EXPECT_EQ(submenus, (QStringList{"Game Level", "Select Game Color", "Board Theme"}));
 }

@@ -26,7 +26,8 @@ void LinkStagedFiles(const fs::path& into, const std::vector<std::string>& withh
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(stage, ec)) {
         const std::string name = entry.path().filename().string();
-        if (name == "Tavlion.INI" || name == "Tavlion") continue;
+        if (name == "Tavlion.INI" || name == "Tavlion" || name == CScene::kKeptGameFileName)
+            continue;
         if (std::find(withheld.begin(), withheld.end(), name) != withheld.end()) continue;
         fs::create_symlink(entry.path(), into / name, ec);
     }

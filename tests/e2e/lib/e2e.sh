@@ -82,11 +82,22 @@ e2e_on() { (e2e_use "$1" && shift && "$@"); }
 # e2e_launch NAME [DIR]: starts the program with DIR (default: a fresh copy of
 # the stage folder, so there is no settings file) as current directory.
 e2e_launch() {
+    local name=$1
+    e2e_start "$@"
+    e2e_wait "$E2E_TIMEOUT" "the splash of $1 to close" e2e_no_splash
+    E2E_FACING[$name]=white
+    e2e_log "$name: pid ${E2E_PID[$name]} on $DISPLAY, view ${E2E_GLW[$name]}x${E2E_GLH[$name]}" \
+        "at ${E2E_GLX[$name]},${E2E_GLY[$name]}"
+}
+
+# e2e_start NAME [DIR]: e2e_launch up to the main window, with the splash
+# (and whatever the program asks at start) still on screen.
+e2e_start() {
     local name=$1 dir=${2:-}
     if [ -z "$dir" ]; then
         dir="$E2E_WORK/$name"
         cp -a "$E2E_STAGE" "$dir"
-        rm -f "$dir/Tavlion.INI"
+        rm -f "$dir/Tavlion.INI" "$dir/Unfinished.chs"
     fi
     [ -n "${E2E_DISPLAY[$name]:-}" ] || e2e_xserver "$name"
     e2e_use "$name"
@@ -94,10 +105,6 @@ e2e_launch() {
     (cd "$dir" && exec ./Tavlion >"$E2E_WORK/$name.out" 2>&1) &
     E2E_PID[$name]=$!
     e2e_wait "$E2E_TIMEOUT" "the main window of $name" e2e_find_windows
-    e2e_wait "$E2E_TIMEOUT" "the splash of $name to close" e2e_no_splash
-    E2E_FACING[$name]=white
-    e2e_log "$name: pid ${E2E_PID[$name]} on $DISPLAY, view ${E2E_GLW[$name]}x${E2E_GLH[$name]}" \
-        "at ${E2E_GLX[$name]},${E2E_GLY[$name]}"
 }
 
 e2e_pid() { echo "${E2E_PID[$E2E_CUR]}"; }

@@ -1,0 +1,85 @@
+#include "app/controller/scene.h"
+
+#include "platform/message_box.h"
+#include "platform/paths.h"
+
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+namespace {
+
+constexpr const char* kContinueQuestion = "Continue the unfinished game?";
+// A kept game that cannot be read is put aside under this name, so that it
+// is not offered at every start and not lost either.
+constexpr const char* kUnreadableSuffix = ".unreadable";
+
+int SideToMove(int moveCount) {
+    return moveCount % 2 == 0 ? 0 : 1;
+}
+
+} // namespace
+
+std::string CScene::KeptGamePath() const {
+    return platform::NativePath(startupDir + "\\" + kKeptGameFileName);
+}
+
+bool CScene::HasGameInProgress() const {
+    return gameStarted == 1 && !board.gameOver && !board.suspendedGameOver &&
+           moveTable.entries.Count() > 0 && !IsThinking();
+}
+
+void CScene::KeepUnfinishedGame(bool report) {
+    if (unfinishedKept) return;
+    unfinishedKept = true;
+    if (!HasGameInProgress()) return;
+    // The game on the board stays as it is until the window has gone; only
+    // the file sees a network game as one between two players.
+    const sSettings playing = settings;
+    if (networkGame) TurnIntoTwoPlayerGame();
+    const int kept = gameDocument.Save(KeptGamePath().c_str());
+    settings = playing;
+    if (!kept && report)
+        platform::ShowMessageBox("Cannot keep the unfinished game in \"" + KeptGamePath() + "\".");
+}
+
+// The peer's side is played at this machine from now on: the side to move
+// moves next, the board turns to it, and the history starts from the
+// position on the board (a network game records no history of its own).
+void CScene::TurnIntoTwoPlayerGame() {
+    settings.playerMode = 1;
+    settings.currentMove = SideToMove(board.moveCount);
+    if (settings.currentMove == 0)
+        FaceWhite();
+    else
+        FaceBlack();
+    const int network = std::exchange(networkGame, 0);
+    board.history.Clear();
+    board.historyIndex = -1;
+    board.PushHistory();
+    networkGame = network;
+}
+
+bool CScene::IsEnginesTurn() const {
+    return settings.playerMode == 0 && !board.gameOver &&
+           SideToMove(board.moveCount) != settings.playerColor;
+}
+
+void CScene::OfferUnfinishedGame() {
+    const std::string path = KeptGamePath();
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return;
+    const bool restore = settings.restoreUnfinished == 1 ||
+                         platform::ShowMessageBox(kContinueQuestion, "Tavlion", platform::kYesNo) ==
+                             platform::kIdYes;
+    if (restore && !LoadGame(path)) {
+        std::filesystem::rename(path, path + kUnreadableSuffix, error);
+        return;
+    }
+    std::filesystem::remove(path, error);
+    // A game kept while the engine was to answer goes on with its answer.
+    if (restore && IsEnginesTurn()) {
+        board.ComputerReply();
+        DrawFrame();
+    }
+}
