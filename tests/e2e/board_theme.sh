@@ -34,6 +34,8 @@ ini="$(e2e_dir)/Tavlion.INI"
 [ "$(ini_value "$ini" "Board Theme")" = 1 ] || e2e_fail "Board Theme is not 1 in Tavlion.INI"
 [ "$(ini_value "$ini" "Smooth Edges")" = 0 ] || e2e_fail "Smooth Edges is not 0 in Tavlion.INI"
 
+# The game was under way at exit; its kept copy would be offered first.
+rm "$(e2e_dir)/Unfinished.chs"
 e2e_launch game "$(e2e_dir)"
 e2e_settle
 e2e_shot tournament-restarted >/dev/null

@@ -162,6 +162,28 @@ TEST_F(BoardDrawingTest, TournamentCapturedFiguresStandInATrayThatIgnoresTheBoar
     }
 }
 
+// The tray starts below the clocks' band, which is twice as tall at two
+// device pixels a point.
+TEST_F(BoardDrawingTest, TournamentTrayStaysBelowTheClocksAtEveryPixelRatio) {
+    renderer.SetTheme(BoardTheme(1));
+    services.deleteFigures = 1;
+    board.capturedBlack.Append(new CFigure{kPawn, 1, 0, 0, 0});
+    // Figure pixels in the rows above the band's lower edge at ratio 2.
+    const auto aboveTheBand = [&] {
+        const std::vector<sPixel> frame = ReadFrame();
+        int n = 0;
+        for (int y = kSize - 2 * 48; y < kSize; ++y)
+            for (int x = 0; x < 28; ++x) // left of the board
+                n += !Near(frame[std::size_t(y * kSize + x)], 0, 0, 255, 0);
+        return n;
+    };
+    Draw();
+    EXPECT_GT(aboveTheBand(), 50) << "at ratio 1 the pawn stands higher";
+    renderer.SetPixelScale({2.0f});
+    Draw();
+    EXPECT_EQ(aboveTheBand(), 0);
+}
+
 TEST_F(BoardDrawingTest, TournamentLettersStandOnTheFrameOutsideTheSquares) {
     renderer.SetTheme(BoardTheme(1));
     services.letters = 1;
