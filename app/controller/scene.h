@@ -225,6 +225,9 @@ public:
     void ChooseWhite();
     void ChooseBlack();
     void ToggleMusic();
+    // Another look of the board, with the Smooth Edges it comes with; the
+    // camera is applied again for the look's far plane.
+    void SetBoardTheme(int theme);
     // Flips one of the 0/1 switches of the settings and redraws.
     void ToggleSetting(int sSettings::*field);
     // The close request of the main window: refused (with a message) while

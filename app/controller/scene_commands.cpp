@@ -1,6 +1,7 @@
 #include "app/controller/scene.h"
 
 #include "platform/message_box.h"
+#include "render/board_theme.h"
 
 void CScene::SaveCurrentGame() {
     if (!gamePath.empty()) SaveGame(gamePath);
@@ -66,6 +67,13 @@ void CScene::ChooseBlack() {
 void CScene::ToggleMusic() {
     settings.music = !settings.music;
     StartOrStopMusic();
+}
+
+void CScene::SetBoardTheme(int theme) {
+    settings.boardTheme = BoardThemeIndex(theme);
+    settings.smoothEdges = BoardTheme(theme).smoothEdges;
+    ApplyCamera();
+    DrawFrame();
 }
 
 void CScene::ToggleSetting(int sSettings::*field) {

@@ -45,8 +45,10 @@ constexpr sSettingsKey kSettingsKeys[] = {
     {"Draw Mode", INI_INT, FieldOf<&sSettings::drawMode>},
     {"Camera Distance", INI_FLOAT, FieldOf<&sSettings::cameraDistance>},
     {"Standard Notation", INI_INT, FieldOf<&sSettings::standardNotation>},
+    {"Board Theme", INI_INT, FieldOf<&sSettings::boardTheme>},
+    {"Smooth Edges", INI_INT, FieldOf<&sSettings::smoothEdges>},
 };
-static_assert(std::size(kSettingsKeys) == 24);
+static_assert(std::size(kSettingsKeys) == 26);
 
 // How the program starts and whether others may find it are no part of a
 // game, so game files leave these out.

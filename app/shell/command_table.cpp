@@ -2,6 +2,7 @@
 
 #include "app/controller/scene.h"
 #include "app/shell/tavlion_view.h"
+#include "render/board_theme.h"
 
 #include <algorithm>
 
@@ -19,6 +20,12 @@ template <int sSettings::*field, int value> bool Is(S s) {
 }
 template <int sSettings::*field> bool On(S s) {
     return s.settings.*field == 1;
+}
+template <int theme> void ChooseTheme(V v) {
+    v.Scene().SetBoardTheme(theme);
+}
+template <int theme> bool ThemeIs(S s) {
+    return BoardThemeIndex(s.settings.boardTheme) == theme;
 }
 
 constexpr int kNoToolbar = -1;
@@ -176,6 +183,15 @@ constexpr sCommand kCommands[] = {
     {32911, "Hint", M::Actions, true, "Ctrl+H", kNoToolbar, false, nullptr,
      "Show the engine's move for the side to move\nHint",
      [](V v) { v.Scene().Hint(); }, [](S s) { return s.CanHint(); }, nullptr},
+    {32843, "Classic", M::BoardTheme, false, nullptr, kNoToolbar, false, nullptr,
+     "The board as it always looked\nClassic",
+     ChooseTheme<0>, nullptr, ThemeIs<0>},
+    {32844, "Tournament", M::BoardTheme, false, nullptr, kNoToolbar, false, nullptr,
+     "A quiet wooden board for long games\nTournament",
+     ChooseTheme<1>, nullptr, ThemeIs<1>},
+    {32845, "Smooth Edges", M::Settings, false, nullptr, kNoToolbar, false, nullptr,
+     "Edges drawn without steps where the graphics can\nSmooth Edges",
+     Toggle<&sSettings::smoothEdges>, nullptr, On<&sSettings::smoothEdges>},
 
     {57664, "&About Tavlion...", M::Help, false, nullptr, 14, true, "about",
      "Program information and version\nAbout",
@@ -198,6 +214,7 @@ constexpr sMenuTitle kMenus[] = {
     {M::Settings, "&Settings", M::None},
     {M::GameLevel, "Game Level", M::Settings},
     {M::GameColor, "Select Game Color", M::Settings},
+    {M::BoardTheme, "Board Theme", M::Settings},
     {M::Help, "&Help", M::None},
 };
 // clang-format on

@@ -1,5 +1,6 @@
 #include "scene_fixture.h"
 
+#include "render/board_theme.h"
 #include "render/geometry/matrix.h"
 #include "support/file_size_limit.h"
 
@@ -15,7 +16,8 @@ constexpr const char* kKeysInOrder[] = {"Music",          "Sound Effects",    "G
                                         "Animation",      "Shadows",          "Letters",
                                         "Delete Figures", "Textured Figures", "Textured Board",
                                         "Timer",          "Nickname",         "Move List",
-                                        "Draw Mode",      "Camera Distance",  "Standard Notation"};
+                                        "Draw Mode",      "Camera Distance",  "Standard Notation",
+                                        "Board Theme",    "Smooth Edges"};
 
 // The section "Engine", after "Settings" in the settings file.
 constexpr const char* kEngineKeys[] = {"Engine",
@@ -173,6 +175,50 @@ TEST_F(SceneTest, CommandsChangeSettingsAtOnce) {
     EXPECT_FALSE(s.CanChooseColor());
     s.SetPlayerMode(0);
     EXPECT_EQ(s.settings.playerMode, 1);
+}
+
+TEST_F(SceneTest, BoardThemeComesWithItsSmoothEdgesAndTravelsWithGameFiles) {
+    CScene& s = StartScene();
+    EXPECT_EQ(s.settings.boardTheme, 0);
+    EXPECT_EQ(s.settings.smoothEdges, 0);
+    s.SetBoardTheme(1);
+    EXPECT_EQ(s.settings.boardTheme, 1);
+    EXPECT_EQ(s.settings.smoothEdges, 1);
+    s.ToggleSetting(&sSettings::smoothEdges); // the switch stays the player's
+    EXPECT_EQ(s.settings.smoothEdges, 0);
+    ASSERT_EQ(s.SaveGame((workDir / "tournament.chs").string()), 1);
+    EXPECT_NE(ReadFile("tournament.chs").find("Board Theme=1"), std::string::npos);
+
+    // A game file of an earlier build has neither key: the look stays.
+    s.SetBoardTheme(0);
+    ASSERT_EQ(s.SaveGame((workDir / "classic.chs").string()), 1);
+    s.SetBoardTheme(1);
+    const std::string classic = ReadFile("classic.chs");
+    std::string withoutTheme;
+    std::istringstream lines(classic);
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind("Board Theme", 0) != 0 && line.rfind("Smooth Edges", 0) != 0)
+            withoutTheme += line + "\n";
+    WriteFile("old.chs", withoutTheme);
+    ASSERT_EQ(s.OpenGame((workDir / "old.chs").string()), 1);
+    EXPECT_EQ(s.settings.boardTheme, 1);
+
+    ASSERT_EQ(s.OpenGame((workDir / "tournament.chs").string()), 1);
+    EXPECT_EQ(s.settings.boardTheme, 1);
+    EXPECT_EQ(s.settings.smoothEdges, 0);
+    StopScene();
+    const std::string ini = ReadFile("Tavlion.INI");
+    EXPECT_NE(ini.find("Board Theme=1"), std::string::npos);
+    EXPECT_NE(ini.find("Smooth Edges=0"), std::string::npos);
+}
+
+TEST_F(SceneTest, AnUnknownBoardThemeIsDrawnAsClassic) {
+    WriteFile("Tavlion.INI", "[Settings]\r\nBoard Theme=7\r\n");
+    CScene& s = StartScene();
+    EXPECT_EQ(BoardThemeIndex(s.settings.boardTheme), 0);
+    EXPECT_STREQ(BoardTheme(s.settings.boardTheme).name, "Classic");
+    s.SetBoardTheme(-3);
+    EXPECT_EQ(s.settings.boardTheme, 0);
 }
 
 TEST_F(SceneTest, ASettingsFileThatCannotBeReadIsReportedAndLeftAlone) {

@@ -55,6 +55,9 @@ enum Id : int {
     Sky = 32787,
     SetSky = 32789,
     MoveList = 32806,
+    Classic = 32843,
+    Tournament = 32844,
+    SmoothEdges = 32845,
     About = 57664,
     StopThinking = 32796,
     StopThinkingKey = 32813,
@@ -73,7 +76,7 @@ TEST(CommandTable, HoldsEveryCommandOnceWithTheToolbarInOrder) {
         if (command.toolbarSlot >= 0)
             toolbar.at(static_cast<size_t>(command.toolbarSlot)) = command.id;
     }
-    EXPECT_EQ(ids.size(), 52u);
+    EXPECT_EQ(ids.size(), 55u);
     const std::vector<int> expected = {cmd::NewGame,
                                        cmd::Open,
                                        cmd::Save,
@@ -215,6 +218,7 @@ TEST_F(ShellTest, TogglesFlipTheirSettingAndCheckMark) {
         {cmd::Timer, &sSettings::timer},
         {cmd::Sky, &sSettings::skyFlague},
         {cmd::MoveList, &sSettings::moveList},
+        {cmd::SmoothEdges, &sSettings::smoothEdges},
         {cmd::Music, &sSettings::music}};
     for (const auto& [id, field] : toggles) {
         const int before = Scene().settings.*field;
@@ -233,6 +237,10 @@ TEST_F(ShellTest, ChoicesAreExclusive) {
     ASSERT_TRUE(Frame().Execute(cmd::TwoPlayers));
     EXPECT_EQ(Scene().settings.playerMode, 1);
     EXPECT_FALSE(Frame().Action(cmd::OnePlayer)->isChecked());
+    ASSERT_TRUE(Frame().Execute(cmd::Tournament));
+    EXPECT_EQ(Scene().settings.boardTheme, 1);
+    EXPECT_TRUE(Frame().Action(cmd::Tournament)->isChecked());
+    EXPECT_FALSE(Frame().Action(cmd::Classic)->isChecked());
 }
 
 TEST_F(ShellTest, ADisabledCommandDoesNothingByKeyOrCall) {
@@ -265,5 +273,5 @@ TEST_F(ShellTest, MenusAreBuiltFromTheTable) {
     QStringList submenus;
     for (QAction* entry : settings->actions())
         if (entry->menu()) submenus << entry->text();
-    EXPECT_EQ(submenus, (QStringList{"Game Level", "Select Game Color"}));
+    EXPECT_EQ(submenus, (QStringList{"Game Level", "Select Game Color", "Board Theme"}));
 }

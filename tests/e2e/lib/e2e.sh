@@ -197,6 +197,17 @@ e2e_move() {
     e2e_settle
 }
 
+# e2e_two_players_capture: Settings > Two Players, then 1. e4 d5 2. exd5,
+# so a game runs and a black pawn has been captured.
+e2e_two_players_capture() {
+    e2e_menu s t
+    e2e_move e2 e4
+    e2e_facing black
+    e2e_move d7 d5
+    e2e_facing white
+    e2e_move e4 d5
+}
+
 # The view below the clocks' band, as a checksum.
 e2e_view_sum() {
     local top=$((E2E_GLY[$E2E_CUR] + 40))
