@@ -2,14 +2,13 @@
 // file, opening one game of 200 moves, and SAN for every legal move of 1,000
 // positions.
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "best_of.h"
 #include "notation/move_generator.h"
 #include "notation/pgn_file.h"
 #include "notation/pgn_reader.h"
@@ -20,20 +19,6 @@
 namespace {
 
 using namespace notation;
-using Clock = std::chrono::steady_clock;
-
-// The best of `runs` timings, in milliseconds.
-double Best(int runs, const std::function<void()>& work) {
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        const Clock::time_point start = Clock::now();
-        work();
-        best =
-            std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    }
-    return best;
-}
-
 std::string Pgn(const testing::RandomGame& game, int number) {
     PgnExport out;
     out.header.white = "Player " + std::to_string(number);
@@ -42,14 +27,6 @@ std::string Pgn(const testing::RandomGame& game, int number) {
     out.header.result = ResultOf(game.positions.back());
     out.san = SanOfMoves(game.start, game.moves);
     return WritePgn(out);
-}
-
-// The first random game that lasts `plies` moves of both sides.
-testing::RandomGame LongGame(int plies) {
-    for (uint32_t seed = 1;; ++seed) {
-        testing::RandomGame game = testing::PlayRandomGame(seed, plies);
-        if (int(game.moves.size()) == plies) return game;
-    }
 }
 
 void Report(const char* what, double ms, double goal) {
@@ -67,7 +44,7 @@ int main(int argc, char** argv) {
         std::filesystem::temp_directory_path() / "notation_bench.pgn";
     std::ofstream(path, std::ios::binary) << file;
     size_t listed = 0;
-    const double list = Best(runs, [&] {
+    const double list = BestOf(runs, [&] {
         const PgnFileReading reading = ReadPgnFile(path.string());
         listed = ListPgnGames(reading.text).size();
     });
@@ -75,9 +52,9 @@ int main(int argc, char** argv) {
     std::printf("10,000 games, %.1f MB, %zu listed\n", double(file.size()) / 1e6, listed);
     Report("reading the file to its game list", list, 1000);
 
-    const std::string one = Pgn(LongGame(400), 0);
+    const std::string one = Pgn(testing::PlayGameOfLength(400), 0);
     size_t moves = 0;
-    const double open = Best(runs, [&] {
+    const double open = BestOf(runs, [&] {
         const std::vector<PgnGameEntry> games = ListPgnGames(one);
         moves = ReadPgnGame(one, games.at(0), 0).game.moves.size();
     });
@@ -89,7 +66,7 @@ int main(int argc, char** argv) {
         for (const Position& p : testing::PlayRandomGame(50000 + seed, 100).positions)
             if (positions.size() < 1000) positions.push_back(p);
     size_t written = 0;
-    const double san = Best(runs, [&] {
+    const double san = BestOf(runs, [&] {
         written = 0;
         for (const Position& p : positions) {
             const MoveList legal = LegalMoves(p);

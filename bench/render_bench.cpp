@@ -1,50 +1,75 @@
-// Frames per second of the program's own frame -- sky, board, 32 figures
-// with their reflections and shadows, both clocks and the move list --
-// drawn offscreen at 1280 x 800, and of the frame with one layer left out.
-// Usage: render_bench [stage directory] [frames]
+// Time of the program's own frame -- sky, board, 32 figures with their
+// reflections and shadows, captured figures, letters, both clocks and the
+// move list -- drawn offscreen at 1280 x 800, and what each part of it costs:
+// the frame with that part left out, and the difference. Wall time and the
+// process's CPU time (the software renderer's threads included) are both
+// printed, since other work on the machine shows in the first only.
+// Usage: render_bench [stage directory] [frames] [rounds] [part]
 
-#include "app/controller/scene.h"
-#include "app/controller/scene_host.h"
-#include "app/shell/scene_picture.h"
 #include "platform/message_box.h"
 #include "render/offscreen_context.h"
-#include "support/scene_clicks.h"
+#include "support/picture_stage.h"
 
-#include <GL/gl.h>
-
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
+#include <ctime>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
-// The window's part of the frame, without a window.
-struct CBenchHost : CSceneHost {
-    CScenePicture* picture = nullptr;
-    void InitGL() override { picture->Renderer().InitGL(); }
-    void ApplyCamera() override { picture->Renderer().ApplyCamera(); }
-    void CreateFonts() override { picture->Renderer().CreateFonts(); }
-    void DeleteFonts() override { picture->Renderer().DeleteFonts(); }
-    void ReloadSky(int number) override { picture->ReloadSky(number); }
+struct sTiming {
+    double wallMs, cpuMs, mainMs;
 };
 
-// An opening of four moves a side, played by clicks in a two-player game,
-// so the clocks run and the move list has lines.
-void PlayOpening(CScene& scene) {
-    const int moves[][4] = {{4, 1, 4, 3}, {4, 6, 4, 4}, {6, 0, 5, 2}, {1, 7, 2, 5},
-                            {5, 0, 2, 3}, {6, 7, 5, 5}, {3, 1, 3, 2}, {5, 7, 2, 4}};
-    for (const auto& m : moves) MoveFigure(scene, m[0], m[1], m[2], m[3]);
+double CpuSeconds(clockid_t clock) {
+    timespec t{};
+    clock_gettime(clock, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+sTiming TimeFrames(CPictureStage& stage, int frames) {
+    stage.DrawFrame(); // display lists and buffers are built in the first one
+    const auto start = std::chrono::steady_clock::now();
+    const double cpuStart = CpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
+    const double mainStart = CpuSeconds(CLOCK_THREAD_CPUTIME_ID);
+    for (int i = 0; i < frames; ++i) stage.DrawFrame();
+    const double wall =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double cpu = CpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - cpuStart;
+    const double main = CpuSeconds(CLOCK_THREAD_CPUTIME_ID) - mainStart;
+    return {1000 * wall / frames, 1000 * cpu / frames, 1000 * main / frames};
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// One pass: the frame with one part taken away (none for the full frame).
+struct sPass {
+    const char* name;
+    std::function<void(CPictureStage&)> takeAway;
+};
+
+template <int sSettings::*field> void SwitchOff(CPictureStage& stage) {
+    stage.scene.settings.*field = 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::string stage = argc > 1 ? argv[1] : ".";
-    const int frames = argc > 2 ? std::max(1, std::atoi(argv[2])) : 120;
+    const std::string stageDir = argc > 1 ? argv[1] : ".";
+    const int frames = argc > 2 ? std::max(1, std::atoi(argv[2])) : 60;
+    const int rounds = argc > 3 ? std::max(1, std::atoi(argv[3])) : 5;
+    // A part's name times that part alone beside the full frame; "full" the full frame only.
+    const std::string only = argc > 4 ? argv[4] : "";
     constexpr int kWidth = 1280, kHeight = 800;
 
+    EnsureGuiApplication();
     COffscreenContext context(kWidth, kHeight);
     if (!context.Valid()) {
         std::fprintf(stderr, "render_bench: no GLX pbuffer (is DISPLAY set?)\n");
@@ -54,62 +79,61 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
         return int(platform::kIdOk);
     });
-
-    // The program finds its data folders and its engine in the current directory.
-    std::error_code error;
-    std::filesystem::current_path(stage, error);
-    if (error) {
-        std::fprintf(stderr, "render_bench: no stage directory %s\n", stage.c_str());
+    CPictureStage stage(stageDir, kWidth, kHeight);
+    if (!stage.Ok()) {
+        std::fprintf(stderr, "render_bench: no stage with the engine in %s\n", stageDir.c_str());
         return 1;
     }
-    CBenchHost host;
-    CScene scene(host);
-    CScenePicture picture(scene);
-    host.picture = &picture;
-    // The program's start-up without its settings file, which a benchmark
-    // must not write: default settings, every layer of the picture on.
-    scene.settings.playerMode = 1;
-    scene.settings.animation = 0;
-    scene.settings.soundEffects = 0;
-    scene.SetViewSize(kWidth, kHeight);
-    picture.Renderer().Resize(kWidth, kHeight);
-    scene.ResetCamera();
-    host.ReloadSky(scene.settings.skyNumber);
-    host.InitGL();
-    host.CreateFonts();
-    scene.board.ResetGame();
-    if (!scene.BindEngine(kEngineLibraryName)) return 1;
-    PlayOpening(scene);
+    stage.PlayOpening();
 
-    struct sPass {
-        const char* name;
-        int sSettings::*layer; // switched off for this pass
+    const sPass passes[] = {
+        {"full frame", nullptr},
+        {"figures", [](CPictureStage& s) { s.scene.board.figures.Swap(s.hidden); }},
+        {"mirror", SwitchOff<&sSettings::mirror>},
+        {"shadows", SwitchOff<&sSettings::shadows>},
+        {"sky", SwitchOff<&sSettings::skyFlague>},
+        {"letters", SwitchOff<&sSettings::letters>},
+        {"captured figures", SwitchOff<&sSettings::deleteFigures>},
+        {"move list (text)", SwitchOff<&sSettings::moveList>},
+        {"clocks (text)", SwitchOff<&sSettings::timer>},
     };
-    const sPass passes[] = {{"full frame", nullptr},
-                            {"without the mirror", &sSettings::mirror},
-                            {"without the shadows", &sSettings::shadows},
-                            {"without the sky", &sSettings::skyFlague},
-                            {"without the move list", &sSettings::moveList},
-                            {"without the clocks", &sSettings::timer}};
-    std::printf("%dx%d, 32 figures, %d moves played, %s\n", kWidth, kHeight,
-                scene.moveTable.entries.Count(),
-                reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
-    for (const sPass& pass : passes) {
-        const sSettings saved = scene.settings;
-        if (pass.layer) scene.settings.*pass.layer = 0;
-        auto frame = [&] {
-            picture.Renderer().DrawFrame();
-            glFinish();
-        };
-        frame(); // the display lists are built in the first one
-        const auto start = std::chrono::steady_clock::now();
-        for (int i = 0; i < frames; ++i) frame();
-        const double seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        std::printf("%-22s %7.2f ms/frame %6.1f fps\n", pass.name, 1000 * seconds / frames,
-                    frames / seconds);
-        scene.settings = saved;
+    std::printf("%dx%d, %d figures, %d moves played, %s; median of %d rounds of %d frames\n",
+                kWidth, kHeight, stage.scene.board.figures.Count(),
+                stage.scene.moveTable.entries.Count(),
+                reinterpret_cast<const char*>(glGetString(GL_RENDERER)), rounds, frames);
+    std::printf("%-18s %10s %10s %10s   %s\n", "part", "wall ms", "cpu ms", "drawing ms",
+                "frame without it (wall)");
+    // Rounds go over every pass in turn, so that a change in the machine's
+    // load falls on all of them alike.
+    std::vector<std::vector<double>> wall(std::size(passes)), cpu(std::size(passes)),
+        main(std::size(passes));
+    for (int round = 0; round < rounds; ++round)
+        for (std::size_t p = 0; p < std::size(passes); ++p) {
+            if (p > 0 && !only.empty() && only != passes[p].name) continue;
+            const sSettings savedSettings = stage.scene.settings;
+            if (passes[p].takeAway) passes[p].takeAway(stage);
+            const sTiming t = TimeFrames(stage, frames);
+            stage.scene.settings = savedSettings;
+            if (stage.hidden.Count()) stage.scene.board.figures.Swap(stage.hidden);
+            wall[p].push_back(t.wallMs);
+            cpu[p].push_back(t.cpuMs);
+            main[p].push_back(t.mainMs);
+        }
+    // The drawing thread binds the frame, the renderer's threads fill its
+    // pixels: on two idle cores the frame takes about the first plus half
+    // the second, whatever else the machine is doing while it is measured.
+    const double fullWall = Median(wall[0]), fullCpu = Median(cpu[0]), fullMain = Median(main[0]);
+    const double idle = fullMain + (fullCpu - fullMain) / 2;
+    std::printf("%-18s %10.2f %10.2f %10.2f   %.1f fps; on two idle cores about %.1f ms, %.0f fps "
+                "(wall %.2f..%.2f ms)\n",
+                passes[0].name, fullWall, fullCpu, fullMain, 1000 / fullWall, idle, 1000 / idle,
+                *std::min_element(wall[0].begin(), wall[0].end()),
+                *std::max_element(wall[0].begin(), wall[0].end()));
+    for (std::size_t p = 1; p < std::size(passes); ++p) {
+        if (wall[p].empty()) continue;
+        const double w = Median(wall[p]), c = Median(cpu[p]), m = Median(main[p]);
+        std::printf("%-18s %10.2f %10.2f %10.2f   %.2f ms\n", passes[p].name, fullWall - w,
+                    fullCpu - c, fullMain - m, w);
     }
-    host.DeleteFonts();
     return 0;
 }

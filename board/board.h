@@ -69,11 +69,27 @@ public:
     void ReplayGame();
     // Empties the history and the move list, as a new game does.
     void ClearHistory();
+    // The number of move-list entries that lead to record `index`.
+    int MovesUpTo(int index) const;
+    // Takes over a whole game's records and move list (emptying both
+    // arguments) and shows its last position.
+    void LoadHistory(CHistory& records, CMoveList& moves);
 
     // Turn flow.
     void ResetGame();
+    // A new game from a position of its own, `side` to move first.
+    void SetUpGame(const std::vector<sState>& pieces, const sRuleState& start, int32_t side);
+    // Against the computer, whether it makes the first move of the game.
+    bool ComputerOpens() const;
     // p0: the world point under the mouse; p1: the camera position.
     void OnBoardClick(const point3d& p0, const point3d& p1);
+    // A click on a square, however it was picked.
+    void ClickSquare(sSquare square);
+    // Whether clicks are ignored now: an animation, the peer's or the
+    // engine's turn, or a finished game.
+    bool ClicksBlocked();
+    // Drops the selection and its outline, as if it had not been made.
+    void CancelSelection();
     void ComputerMove();
     // The engine's answer to the position on the board, as after a move of
     // the player: it ends the game or records the pair's position.
@@ -82,8 +98,9 @@ public:
     void ApplyRemoteMove(int fromX, int fromY, int toX, int toY);
     void SendLastMove();
     // A game that arrives in a position without a move to come from (one
-    // opened from a file) is over when the side to move has no move left.
-    void EndIfNoMoveLeft();
+    // opened from a file or set up) is over when the side to move (`side`,
+    // or "Current Move" when negative) has no move left. True when it is.
+    bool EndIfNoMoveLeft(int32_t side = -1);
     // The square under a click, or false when the ray misses the board.
     bool PickSquare(const point3d& p0, const point3d& p1, sSquare& square) const;
 
@@ -124,11 +141,16 @@ public:
     CFigure* selectedFigure = nullptr;
     std::vector<sSquare> targets;
     sLastMove lastMove;
+    // A suggested move's squares, outlined until the next click.
+    sLastMove hint;
 
     CHistory history;
     int32_t historyIndex = -1;
     int32_t moveCount = 0;
     int32_t suspendedGameOver = 0;
+    // The side that moves first in this game: Black after some set-up
+    // positions.
+    int32_t startSide = kWhite;
 
     int32_t gameOver = 0;
     int32_t thinking = 0;
@@ -151,7 +173,6 @@ private:
         std::unique_ptr<CFigure> victim;
     };
 
-    bool ClicksBlocked();
     bool EngineReady();
     int32_t StatusOf(int32_t color);
     int32_t StatusOfSideToMove(int32_t side);
@@ -183,9 +204,10 @@ private:
     bool CastlePathSafe(int32_t color, bool kingside, int32_t x, int32_t y) const;
     void UpdateEnPassant(int32_t color, const CFigure* figure, int32_t fromY, int32_t toX,
                          int32_t toY);
+    void PrepareGame(int32_t side);
+    void ReplaceGame(CHistory& records, CMoveList& moves);
     void RestoreRecord(int index);
     void ShowRecord(int index);
-    int MovesUpTo(int index) const;
     int32_t NextMoverInList() const;
     void SuspendGameOver();
     void ResumeGameOver();

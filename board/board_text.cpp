@@ -157,11 +157,6 @@ int CBoard::ParseText(const char* text) {
     capturedBlack.Swap(game.capturedBlack);
     capturedWhite.Swap(game.capturedWhite);
     for (int i = 0; i < rule::kStoredWords; ++i) rights[i] = game.rights[i];
-    history.Swap(game.history);
-    historyIndex = history.Count() - 1;
-    suspendedGameOver = 0;
-    if (history.Empty()) PushHistory();
-    moveTable_.ReplaceMoves(game.moves);
-    moveCount = moveTable_.entries.Count();
+    ReplaceGame(game.history, game.moves);
     return 1;
 }

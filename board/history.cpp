@@ -33,9 +33,7 @@ void CBoard::PushHistory() {
 void CBoard::AddMove() {
     CMoveList& moves = moveTable_.entries;
     moves.RemoveFrom(moveCount);
-    const sLastMove& m = lastMove;
-    moves.Append(new sMove{SquareName(m.fromX, m.fromY) + " - " + SquareName(m.toX, m.toY), m.fromX,
-                           m.fromY, m.toX, m.toY});
+    moves.Append(new sMove(MoveEntryOf(lastMove)));
     moveCount = moves.Count();
     // A new move leaves the browsed end of a finished game behind.
     suspendedGameOver = 0;
@@ -52,10 +50,29 @@ void CBoard::ClearHistory() {
     positions.clear();
 }
 
+void CBoard::ReplaceGame(CHistory& records, CMoveList& moves) {
+    history.Swap(records);
+    records.Clear();
+    historyIndex = history.Count() - 1;
+    suspendedGameOver = 0;
+    if (history.Empty()) PushHistory();
+    moveTable_.ReplaceMoves(moves);
+    moveCount = moveTable_.entries.Count();
+}
+
+void CBoard::LoadHistory(CHistory& records, CMoveList& moves) {
+    if (thinking) return;
+    ClearFigures();
+    ReplaceGame(records, moves);
+    RestoreRecord(historyIndex);
+    gameOver = 0;
+}
+
 void CBoard::RestoreRecord(int index) {
     const sBoardState* record = history[index];
     if (!record) return;
     lastMove = record->lastMove;
+    hint = {};
     ClearFigures();
     Refill(figures, record->pieces, true);
     rights = record->rights;
@@ -91,8 +108,7 @@ int CBoard::MovesUpTo(int index) const {
     const int entries = moveTable_.entries.Count();
     if (index >= history.Count() - 1) return entries;
     if (MovesPerRecord() == 1) return std::max(entries - (history.Count() - 1 - index), 0);
-    const bool computerOpened = services_.PlayerMode() == 0 && services_.PlayerColor() == 1;
-    return std::min(index * MovesPerRecord() + (computerOpened ? 1 : 0), entries);
+    return std::min(index * MovesPerRecord() + (ComputerOpens() ? 1 : 0), entries);
 }
 
 // The side whose move comes next in the move list, read off the position on
@@ -120,7 +136,7 @@ void CBoard::ShowRecord(int index) {
         return;
     }
     const int32_t next = NextMoverInList();
-    HandOverTo(next >= 0 ? next : index % 2 == 1 ? kBlack : kWhite);
+    HandOverTo(next >= 0 ? next : index % 2 == 1 ? Opponent(startSide) : startSide);
 }
 
 void CBoard::StepBack() {
@@ -175,7 +191,8 @@ void CBoard::ReplayGame() {
             animate(moveCount - 1, false);
         }
         RestoreRecord(i);
-        if (services_.PlayerMode() == 1) services_.CurrentMove() = i % 2 == 1 ? 1 : 0;
+        if (services_.PlayerMode() == 1)
+            services_.CurrentMove() = i % 2 == 1 ? Opponent(startSide) : startSide;
         services_.DrawFrame();
         services_.Pause(300);
         moveCount += MovesPerRecord();

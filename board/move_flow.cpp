@@ -3,19 +3,37 @@
 
 using namespace move_flow;
 
+void CBoard::PrepareGame(int32_t side) {
+    ClearHistory();
+    lastMove = {};
+    hint = {};
+    gameOver = 0;
+    startSide = side;
+}
+
+bool CBoard::ComputerOpens() const {
+    return services_.PlayerMode() == 0 && services_.PlayerColor() != startSide;
+}
+
 void CBoard::ResetGame() {
     // The engine still reads and writes these figures until its call returns.
     if (thinking) return;
-    ClearHistory();
-    lastMove = {};
-    gameOver = 0;
-    result = {};
+    PrepareGame(kWhite);
     for (int word : rule::kNewGameWords) rights[word] = 0;
     SetupFigures();
     positions.assign(1, CurrentPositionKey());
     checkedKing = {-1, -1};
     // When the computer opens, its first move shares record 0 with the position.
-    if (services_.PlayerMode() != 0 || services_.PlayerColor() != 1) PushHistory();
+    if (!ComputerOpens()) PushHistory();
+}
+
+void CBoard::SetUpGame(const std::vector<sState>& pieces, const sRuleState& start, int32_t side) {
+    if (thinking) return;
+    PrepareGame(side);
+    ClearFigures();
+    for (const sState& s : pieces) AddFigure(s.type, s.color, s.x, s.y);
+    rights = start;
+    if (!ComputerOpens()) PushHistory();
 }
 
 bool CBoard::ClicksBlocked() {
@@ -25,7 +43,12 @@ bool CBoard::ClicksBlocked() {
 
 void CBoard::OnBoardClick(const point3d& p0, const point3d& p1) {
     sSquare square;
-    if (ClicksBlocked() || !PickSquare(p0, p1, square)) return;
+    hint = {};
+    if (!ClicksBlocked() && PickSquare(p0, p1, square)) ClickSquare(square);
+}
+
+void CBoard::ClickSquare(sSquare square) {
+    if (ClicksBlocked()) return;
     CFigure* hit = FigureAt(square.x, square.y);
     const bool own = hit && hit->color == services_.CurrentMove();
     if (!selected || !selectedFigure) {
@@ -53,6 +76,12 @@ int32_t CBoard::StatusOf(int32_t color) {
     if (GetCurrentStateFn state = services_.CurrentStateEntry())
         state(figures.View(), color, &rights, &status);
     return status;
+}
+
+void CBoard::CancelSelection() {
+    if (!selected) return;
+    ClearSelection();
+    lastMove = lastMoveBeforeSelection_;
 }
 
 void CBoard::Select(CFigure* figure, sSquare square) {
@@ -134,13 +163,14 @@ void CBoard::EndGame(const char* verdict) {
     PushHistory();
 }
 
-void CBoard::EndIfNoMoveLeft() {
-    if (gameOver || thinking) return;
-    const int32_t side = services_.CurrentMove();
+bool CBoard::EndIfNoMoveLeft(int32_t side) {
+    if (gameOver || thinking) return gameOver != 0;
+    if (side < 0) side = services_.CurrentMove();
     const int32_t status = StatusOfSideToMove(side);
-    if (const char* verdict = VerdictText(status)) {
-        result = status == kStatusMate ? sGameResult::WonBy(Opponent(side), EndReason::Mate)
-                                       : sGameResult::DrawnBy(EndReason::Stalemate);
-        AnnounceEnd(verdict);
-    }
+    const char* verdict = VerdictText(status);
+    if (!verdict) return false;
+    result = status == kStatusMate ? sGameResult::WonBy(Opponent(side), EndReason::Mate)
+                                   : sGameResult::DrawnBy(EndReason::Stalemate);
+    AnnounceEnd(verdict);
+    return true;
 }

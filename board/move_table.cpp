@@ -2,6 +2,11 @@
 
 #include "board/text_reader.h"
 
+sMove MoveEntryOf(const sLastMove& m) {
+    return {SquareName(m.fromX, m.fromY) + " - " + SquareName(m.toX, m.toY), m.fromX, m.fromY,
+            m.toX, m.toY};
+}
+
 void CMoveTable::RemoveAllMoves() {
     entries.Clear();
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "board/owner_list.h"
+#include "board/rules.h"
 
 class CTextReader;
 
@@ -18,6 +19,9 @@ struct sMove {
 };
 
 using CMoveList = COwnerList<sMove>;
+
+// The entry of a move: "E2 - E4" and its squares.
+sMove MoveEntryOf(const sLastMove& move);
 
 // The moves of the game in progress; the board appends and browses them, the
 // view draws them from `firstShown` on.

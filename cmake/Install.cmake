@@ -3,7 +3,7 @@
 include(GNUInstallDirs)
 set(TAVLION_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/tavlion)
 
-install(TARGETS Tavlion Engine Tonmark TavlionPlatform platform_midi
+install(TARGETS Tavlion tavlion-uci Engine Tonmark TavlionPlatform platform_midi
   RUNTIME DESTINATION ${TAVLION_INSTALL_DIR}
   LIBRARY DESTINATION ${TAVLION_INSTALL_DIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/data/ DESTINATION ${TAVLION_INSTALL_DIR})
@@ -16,6 +16,11 @@ set(TAVLION_DATA_ENTRIES "${data_entries}")
 configure_file(${PROJECT_SOURCE_DIR}/resources/desktop/tavlion.in
   ${CMAKE_BINARY_DIR}/tavlion @ONLY)
 install(PROGRAMS ${CMAKE_BINARY_DIR}/tavlion DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The UCI engine for other chess programs, on the path beside the launcher;
+# it finds the engine library beside its real self.
+install(CODE "file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+  file(CREATE_LINK \"${TAVLION_INSTALL_RELATIVE}/tavlion-uci\"
+    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/tavlion-uci\" SYMBOLIC)")
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/tavlion.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -50,3 +50,16 @@ private:
     void* variable_ = nullptr;
     int type_ = INI_INT;
 };
+
+// A text key (INI_STRING) written only while its text is not empty, so a
+// document without the value stays as it was before the key existed.
+class CIniOptionalText : public CIniItem {
+public:
+    CIniOptionalText(const char* name, Str* text) : CIniItem(name, text, INI_STRING), text_(text) {}
+    int WriteValue(FILE* file) override {
+        return text_->IsEmpty() ? 1 : CIniItem::WriteValue(file);
+    }
+
+private:
+    Str* text_;
+};

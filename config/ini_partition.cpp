@@ -22,6 +22,10 @@ CIniItem* CIniPartition::AddItem(const char* key, void* variable, int type) {
     return items_.emplace_back(std::make_unique<CIniItem>(key, variable, type)).get();
 }
 
+CIniItem* CIniPartition::AddItem(std::unique_ptr<CIniItem> item) {
+    return items_.emplace_back(std::move(item)).get();
+}
+
 CIniItem* CIniPartition::Find(std::string_view key) const {
     for (const auto& item : items_)
         if (EqualsIgnoringCase(item->GetName().View(), key)) return item.get();

@@ -19,6 +19,8 @@ public:
     virtual ~CIniPartition() = default;
 
     CIniItem* AddItem(const char* key, void* variable, int type);
+    // A key of the caller's own kind, which may read or write differently.
+    CIniItem* AddItem(std::unique_ptr<CIniItem> item);
 
     // Applies the body lines [first, end) to the keys; always 1.
     int ReadLines(CStrList& lines, int first, int end);

@@ -63,7 +63,7 @@ struct CSettingsDocument {
 
     CSettingsDocument() {
         document.SetBanner(kSettingsBanner);
-        BindSettings(document, settings);
+        BindProgramSettings(document, settings);
     }
 };
 

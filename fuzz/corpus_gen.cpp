@@ -5,6 +5,8 @@
 #include "config/file_storage.h"
 #include "config/ini_item.h"
 #include "fuzz/fuzz_support.h"
+#include "net/discovery_datagram.h"
+#include "net/game_record.h"
 #include "net/packet.h"
 #include "notation/fen.h"
 #include "notation/pgn_writer.h"
@@ -75,7 +77,7 @@ void WriteDocuments() {
     settings.nickname = "Anna K";
     CFileStorage settingsFile;
     settingsFile.SetBanner(kSettingsBanner);
-    BindSettings(settingsFile, settings);
+    BindProgramSettings(settingsFile, settings);
     settingsFile.Save(path.c_str());
     const Bytes savedSettings = ReadFile(path);
     PutWithDamage("config_document", "settings.ini", savedSettings);
@@ -157,6 +159,30 @@ void WritePackets() {
     Bytes huge = Stream({move}, {});
     huge[1 + 1 + sizeof(sRuleState) + 4] = 0xFF; // a length escape announcing a long text
     Put("packet_stream", "long-length", huge);
+}
+
+// --- discovery and taking up a lost game ---
+
+void WriteDiscoveryAndRecords() {
+    const Bytes answer = EncodeDiscoveryAnswer({0xC0FFEE, 0x7F000001, 5555, 1, "Anna \xE4"});
+    Put("discovery_datagram", "query", EncodeDiscoveryQuery());
+    PutWithDamage("discovery_datagram", "answer", answer);
+    Put("discovery_datagram", "unnamed-answer", EncodeDiscoveryAnswer({7, 0, 1, 0, ""}));
+    Put("discovery_datagram", "long-answer",
+        EncodeDiscoveryAnswer({~0u, ~0u, 65535, 0, std::string(kMaxDiscoveryNickname, 'n')}));
+
+    const std::string start = "RNBQKBNRPPPPPPPP................................pppppppprnbqkbnr";
+    const std::string afterE4 = "RNBQKBNRPPPP.PPP............P...................pppppppprnbqkbnr";
+    const auto text = [](const std::string& position, std::vector<sPlayedMove> moves) {
+        return EncodeGameRecord({position, std::move(moves)});
+    };
+    const sPlayedMove e4{4, 1, 4, 3}, e5{4, 6, 4, 4};
+    Put("game_record", "same", Of(text(afterE4, {e4}) + "\n" + text(afterE4, {e4})));
+    Put("game_record", "one-more", Of(text(afterE4, {e4}) + "\n" + text(start, {})));
+    Put("game_record", "differ", Of(text(start, {e4, e5}) + "\n" + text(start, {e5})));
+    PutWithDamage("game_record", "long",
+                  Of(text(start, std::vector<sPlayedMove>(300, e4)) + "\n" +
+                     text(start, std::vector<sPlayedMove>(299, e4))));
 }
 
 // --- chess notation ---
@@ -345,6 +371,19 @@ void WriteEngine() {
     }
 }
 
+// --- sessions of tavlion-uci: the lines a chess program sends ---
+
+void WriteUciSessions() {
+    Put("uci_session", "handshake", Of("uci\nisready\nucinewgame\nsetoption name Level value 1\n"));
+    Put("uci_session", "startpos",
+        Of("position startpos moves e2e4 e7e5 g1f3\ngo depth 3\ngo movetime 100\n"));
+    Put("uci_session", "fen",
+        Of("position fen r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1 moves e1g1\ngo wtime 1000 "
+           "btime 1000\nstop\n"));
+    Put("uci_session", "infinite", Of("position startpos\ngo infinite\nisready\nstop\nquit\n"));
+    Put("uci_session", "mate", Of("position fen 7k/5Q1Q/8/8/8/8/8/K7 b - - 0 1\ngo\n"));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -357,9 +396,11 @@ int main(int argc, char** argv) {
     fuzz::SilenceMessageBoxes();
     WriteDocuments();
     WritePackets();
+    WriteDiscoveryAndRecords();
     WriteMidi(source);
     WritePictures(source);
     WriteEngine();
     WriteNotation();
+    WriteUciSessions();
     return 0;
 }

@@ -1,15 +1,18 @@
 #include "net/connect_dialog.h"
 
+#include "net/discovery_browser.h"
 #include "net/packet.h"
 #include "net/qt_text.h"
 #include "platform/message_box.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHostAddress>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QNetworkInterface>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,6 +25,9 @@
 namespace {
 
 constexpr const char* kLoopback = "127.0.0.1";
+constexpr const char* kColorNames[] = {"White", "Black"};
+
+enum PlayerRole { kInstanceRole = Qt::UserRole, kAddressRole, kPortRole };
 
 QGroupBox* Group(const char* title, QLayout* content) {
     auto* box = new QGroupBox(QString::fromLatin1(title));
@@ -43,7 +49,8 @@ int ParsePortText(const std::string& text) {
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
-CConnectDlg::CConnectDlg(QWidget* parent) : QDialog(parent) {
+CConnectDlg::CConnectDlg(QWidget* parent, const sDiscoveryScope& scope)
+    : QDialog(parent), browser_(new CDiscoveryBrowser(scope, this)) {
     setWindowTitle(QStringLiteral("Connect"));
     setModal(true);
 
@@ -68,6 +75,15 @@ CConnectDlg::CConnectDlg(QWidget* parent) : QDialog(parent) {
     addressLayout->addWidget(new QLabel(QStringLiteral("Port:")), 1, 0);
     addressLayout->addWidget(portEdit_, 1, 1);
 
+    findMeBox_ = new QCheckBox(QStringLiteral("Let players on this network find me"));
+    playersList_ = new QListWidget;
+    // Room for a long nickname and a full address without scrolling.
+    playersList_->setMinimumWidth(
+        playersList_->fontMetrics().horizontalAdvance(QStringLiteral("M")) * 28);
+    auto* playersLayout = new QVBoxLayout;
+    playersLayout->addWidget(playersList_);
+    playersGroup_ = Group("Players on this network", playersLayout);
+
     startButton_ = new QPushButton(QStringLiteral("Start!"));
     startButton_->setDefault(true);
     connect(startButton_, &QPushButton::clicked, this, &CConnectDlg::accept);
@@ -76,8 +92,20 @@ CConnectDlg::CConnectDlg(QWidget* parent) : QDialog(parent) {
     layout->addWidget(Group("Nickname", nicknameLayout));
     layout->addWidget(Group("Mode", modeLayout));
     layout->addWidget(Group("Address", addressLayout));
+    layout->addWidget(findMeBox_);
+    layout->addWidget(playersGroup_, 1);
     layout->addWidget(startButton_, 0, Qt::AlignHCenter);
-    resize(200, 240);
+
+    connect(clientButton_, &QRadioButton::toggled, this, &CConnectDlg::ShowMode);
+    connect(browser_, &CDiscoveryBrowser::PlayersChanged, this, &CConnectDlg::ShowPlayers);
+    connect(playersList_, &QListWidget::currentItemChanged, this,
+            [this](const QListWidgetItem* item) { TakePlayer(item); });
+    connect(playersList_, &QListWidget::itemDoubleClicked, this,
+            [this](const QListWidgetItem* item) {
+                TakePlayer(item);
+                accept();
+            });
+    ShowMode();
 }
 
 std::vector<std::string> CConnectDlg::LocalAddresses() {
@@ -98,11 +126,62 @@ void CConnectDlg::Prepare() {
     addressCombo_->setCurrentIndex(-1);
     addressCombo_->setEditText(net::AnsiToQString(address));
     portEdit_->setText(net::AnsiToQString(port));
+    findMeBox_->setChecked(discoverable);
+    ShowMode();
+}
+
+void CConnectDlg::ShowMode() {
+    const bool calling = clientButton_->isChecked();
+    findMeBox_->setVisible(!calling);
+    playersGroup_->setVisible(calling);
+    adjustSize();
+    if (calling && isVisible())
+        browser_->Start();
+    else
+        browser_->Stop();
+}
+
+void CConnectDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    ShowMode();
+}
+
+void CConnectDlg::hideEvent(QHideEvent* event) {
+    browser_->Stop();
+    QDialog::hideEvent(event);
+}
+
+void CConnectDlg::ShowPlayers() {
+    // Rebuilt as heard; the pick stays on its player and fills nothing again.
+    const QListWidgetItem* current = playersList_->currentItem();
+    const QVariant picked = current ? current->data(kInstanceRole) : QVariant();
+    const QSignalBlocker quiet(playersList_);
+    playersList_->clear();
+    for (const sFoundPlayer& player : browser_->Players()) {
+        const QString text = QStringLiteral("%1 (%2) at %3, port %4")
+                                 .arg(net::AnsiToQString(player.nickname),
+                                      QString::fromLatin1(kColorNames[player.color & 1]),
+                                      QString::fromStdString(player.address))
+                                 .arg(player.port);
+        auto* item = new QListWidgetItem(text, playersList_);
+        item->setData(kInstanceRole, player.instance);
+        item->setData(kAddressRole, QString::fromStdString(player.address));
+        item->setData(kPortRole, player.port);
+        if (picked.isValid() && picked == item->data(kInstanceRole))
+            playersList_->setCurrentItem(item);
+    }
+}
+
+void CConnectDlg::TakePlayer(const QListWidgetItem* item) {
+    if (!item) return;
+    addressCombo_->setEditText(item->data(kAddressRole).toString());
+    portEdit_->setText(QString::number(item->data(kPortRole).toUInt()));
 }
 
 void CConnectDlg::accept() {
     nickname = net::QStringToAnsi(nicknameEdit_->text());
     mode = serverButton_->isChecked() ? 1 : 0;
+    discoverable = findMeBox_->isChecked();
     address = net::QStringToAnsi(addressCombo_->currentText().trimmed());
     port = net::QStringToAnsi(portEdit_->text());
     if (address.empty()) {

@@ -3,36 +3,24 @@
 #include "board/rules.h"
 #include "net/chat_dialog.h"
 #include "net/connect_dialog.h"
+#include "net/discovery_responder.h"
 #include "net/net_game_host.h"
 #include "net/peer_move.h"
+#include "platform/clipboard.h"
 #include "platform/message_box.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QHostAddress>
 #include <QHostInfo>
+#include <QRandomGenerator>
 #include <QTcpServer>
 #include <QTcpSocket>
+
+#include <cstring>
 
 namespace {
 
 constexpr int kListenBacklog = 5;
 constexpr qsizetype kMaxErrorText = 255;
-
-bool CopyToClipboard(const std::string& text) {
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        platform::ShowMessageBox("Cannot open the Clipboard");
-        return false;
-    }
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    const QString wanted = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    clipboard->setText(wanted);
-    if (clipboard->text() != wanted) {
-        platform::ShowMessageBox("Unable to set Clipboard data");
-        return false;
-    }
-    return true;
-}
 
 std::string Capped(std::string text, size_t bytes) {
     if (text.size() > bytes) text.resize(bytes);
@@ -47,6 +35,19 @@ QHostAddress LocalAddress(const std::string& text) {
     for (const QHostAddress& address : QHostInfo::fromName(name).addresses())
         if (address.protocol() == QAbstractSocket::IPv4Protocol) return address;
     return {};
+}
+
+// "192.168.1.7" rather than "::ffff:192.168.1.7".
+std::string AddressText(const QHostAddress& address) {
+    bool isIPv4 = false;
+    const quint32 v4 = address.toIPv4Address(&isIPv4);
+    return (isIPv4 ? QHostAddress(v4) : address).toString().toStdString();
+}
+
+// The nickname a greeting starts with.
+std::string NameInGreeting(const std::string& text) {
+    const std::string_view greeting = CNetGame::kGreeting;
+    return text.ends_with(greeting) ? text.substr(0, text.size() - greeting.size()) : text;
 }
 
 // Sockets are dropped from inside their own notifications, so they go
@@ -64,14 +65,20 @@ template <class Socket> void Discard(Socket*& socket) {
 CNetGame::CNetGame(CNetGameHost& game, QWidget* window)
     : game_(game), chat_(new CChatDlg(
                        window, [this](const std::string& message) { return SendChat(message); })) {
+    instance_ = QRandomGenerator::global()->generate();
     callTimer_.setSingleShot(true);
     connect(&callTimer_, &QTimer::timeout, this, [this] {
         if (IsCalling()) OnCallFailed();
+    });
+    redialTimer_.setSingleShot(true);
+    connect(&redialTimer_, &QTimer::timeout, this, [this] {
+        if (resuming_ && !peer_) Call();
     });
 }
 
 CNetGame::~CNetGame() {
     callTimer_.stop();
+    redialTimer_.stop();
     Discard(peer_);
     Discard(listener_);
     delete chat_.data();
@@ -81,26 +88,32 @@ CNetGame::~CNetGame() {
 
 void CNetGame::Connect(QWidget* parent) {
     if (game_.IsNetworkGame()) return;
-    CConnectDlg dialog(parent);
+    CConnectDlg dialog(parent, discoveryScope);
     dialog.nickname = game_.Nickname();
+    dialog.discoverable = game_.Discoverable();
     dialog.Prepare();
     if (dialog.exec() != QDialog::Accepted) return;
-    Start({dialog.nickname, dialog.address, ParsePortText(dialog.port), dialog.mode == 1});
+    game_.SetDiscoverable(dialog.discoverable);
+    Start({dialog.nickname, dialog.address, ParsePortText(dialog.port), dialog.mode == 1,
+           dialog.discoverable});
 }
 
 bool CNetGame::Start(const sConnectRequest& request) {
     if (game_.IsNetworkGame()) return false;
     game_.SetNickname(Capped(request.nickname, kMaxNicknameBytes));
     server_ = request.server;
+    discoverable_ = request.discoverable;
     DropConnection();
+    peerName_.clear();
+    peerAddress_.clear();
     bool started = false;
     if (request.port < 0 || request.port > 65535) {
         platform::ShowMessageBox(kBadPort);
     } else if (request.server) {
         started = Listen(request);
     } else {
-        callAddress_ = request.address;
-        callPort_ = static_cast<uint16_t>(request.port);
+        address_ = request.address;
+        port_ = static_cast<uint16_t>(request.port);
         Call();
         started = true;
     }
@@ -110,24 +123,55 @@ bool CNetGame::Start(const sConnectRequest& request) {
 }
 
 bool CNetGame::Listen(const sConnectRequest& request) {
+    if (!OpenListener(request.address, request.port)) return false;
+    // The address is passed on only once an opponent can reach it there.
+    if (!platform::CopyToClipboard(request.address)) {
+        Discard(listener_);
+        return false;
+    }
+    StartAnswering();
+    game_.OnListening();
+    platform::ShowMessageBox(kAddressCopied);
+    return true;
+}
+
+bool CNetGame::OpenListener(const std::string& address, int port) {
     listener_ = new QTcpServer(this);
     listener_->setListenBacklogSize(kListenBacklog);
     connect(listener_, &QTcpServer::newConnection, this, &CNetGame::OnIncoming);
-    if (!listener_->listen(LocalAddress(request.address), static_cast<uint16_t>(request.port))) {
-        platform::ShowMessageBox("Cannot wait for an opponent at " + request.address + ", port " +
-                                 std::to_string(request.port) + ":\n" +
+    if (!listener_->listen(LocalAddress(address), static_cast<uint16_t>(port))) {
+        platform::ShowMessageBox("Cannot wait for an opponent at " + address + ", port " +
+                                 std::to_string(port) + ":\n" +
                                  listener_->errorString().left(kMaxErrorText).toStdString());
         Discard(listener_);
         return false;
     }
-    // The address is passed on only once an opponent can reach it there.
-    if (!CopyToClipboard(request.address)) {
-        Discard(listener_);
-        return false;
-    }
-    game_.OnListening();
-    platform::ShowMessageBox(kAddressCopied);
+    address_ = address;
+    port_ = listener_->serverPort();
     return true;
+}
+
+void CNetGame::StartAnswering() {
+    if (!discoverable_ || !IsListening()) return;
+    const QHostAddress at = listener_->serverAddress();
+    // A side that waits on this machine's loopback is found only from here.
+    sDiscoveryScope scope = discoveryScope;
+    scope.thisMachineOnly |= at.isLoopback();
+    const bool named =
+        at.protocol() == QAbstractSocket::IPv4Protocol && at != QHostAddress::AnyIPv4;
+    responder_ = new CDiscoveryResponder(
+        scope,
+        [this, address = named ? at.toIPv4Address() : 0] {
+            return sDiscoveryAnswer{instance_, address, ListeningPort(),
+                                    uint8_t(game_.PlayerColor() == kBlack ? 1 : 0), OwnNickname()};
+        },
+        this);
+}
+
+void CNetGame::StopAnswering() {
+    if (!responder_) return;
+    responder_->deleteLater();
+    responder_ = nullptr;
 }
 
 bool CNetGame::IsListening() const {
@@ -143,9 +187,12 @@ uint16_t CNetGame::ListeningPort() const {
 void CNetGame::Call() {
     auto* socket = new QTcpSocket(this);
     Attach(socket);
-    connect(socket, &QTcpSocket::connected, this, [this] {
+    connect(socket, &QTcpSocket::connected, this, [this, socket] {
         peerConnected_ = true;
         callTimer_.stop();
+        socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
+        peerAddress_ = AddressText(socket->peerAddress());
+        Changed();
     });
     // The question waits for the user; it is asked outside the socket's call.
     connect(socket, &QTcpSocket::errorOccurred, this, [this, socket] {
@@ -154,18 +201,26 @@ void CNetGame::Call() {
         });
     });
     callTimer_.start(callTimeoutMs);
-    socket->connectToHost(QString::fromStdString(callAddress_), callPort_);
+    socket->connectToHost(QString::fromStdString(address_), port_);
 }
 
 void CNetGame::OnCallFailed() {
     callTimer_.stop();
     Discard(peer_);
+    // Taking up a lost game calls again quietly for a while: the other side
+    // may not have chosen Reconnect yet.
+    if (resuming_ && ++redials_ < redialAttempts) {
+        redialTimer_.start(redialDelayMs);
+        return Changed();
+    }
+    redials_ = 0;
     const int session = session_;
     const QPointer<CNetGame> alive(this);
     const int answer =
         platform::ShowMessageBox(kNotConnected, kConnectingCaption, platform::kYesNo);
     if (!alive || session != session_) return;
     if (answer == platform::kIdYes) return Call();
+    resuming_ = false;
     Changed();
 }
 
@@ -181,17 +236,26 @@ void CNetGame::OnIncoming() {
             continue;
         }
         socket->setParent(this);
+        socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
         Attach(socket);
         peerConnected_ = true;
+        peerAddress_ = AddressText(socket->peerAddress());
+        // Found: nobody else need ask for this game now.
+        StopAnswering();
         Send(CPkg::Text(PKG_HELLO, OwnNickname() + kGreeting));
+        Changed();
     }
 }
 
 // --- both sides ---
 
 void CNetGame::Attach(QTcpSocket* socket) {
+    // Whatever an earlier caller sent or did is not this one's.
     peer_ = socket;
     stream_ = CPkgStream();
+    peerLeft_ = false;
+    peerSentGame_ = false;
+    peerGame_.reset();
     connect(socket, &QTcpSocket::readyRead, this, &CNetGame::ReadPeer);
     connect(socket, &QTcpSocket::disconnected, this, &CNetGame::OnPeerLost);
 }
@@ -222,23 +286,23 @@ void CNetGame::OnPeerLost() {
     }
     // A partial packet at the end is dropped with the connection.
     if (!peer_ || !peerConnected_) return;
+    if (resuming_ && !game_.IsNetworkGame()) {
+        // Gone before the greeting: not the opponent, or not there yet.
+        peerConnected_ = false;
+        if (!server_) return OnCallFailed();
+        Discard(peer_);
+        StartAnswering();
+        return Changed();
+    }
+    if (game_.IsNetworkGame() || resuming_) return Lose();
     // A caller turned away by a busy listening side never had an opponent.
-    const bool beforeGreeting = !server_ && !game_.IsNetworkGame();
-    Refuse(beforeGreeting ? kClosedBeforeGame : kOpponentLeft);
+    Refuse(server_ ? kOpponentLeft : kClosedBeforeGame);
 }
 
 void CNetGame::Handle(const CPkg& pkg) {
     switch (pkg.kind) {
     case PKG_HELLO:
-        if (server_) {
-            chat_->ShowLine(pkg.text);
-            game_.OnNetworkGameBegun();
-            Send(CPkg::Text(PKG_COLOR, game_.PlayerColor() == kBlack ? "BLACK" : "WHITE"));
-        } else {
-            Send(CPkg::Text(PKG_HELLO, OwnNickname() + kGreeting));
-            game_.OnNetworkGameBegun();
-            chat_->ShowLine(pkg.text);
-        }
+        OnPeerHello(pkg);
         return Changed();
     case PKG_CHAT:
         chat_->ShowLine(pkg.text);
@@ -248,7 +312,9 @@ void CNetGame::Handle(const CPkg& pkg) {
         }
         return;
     case PKG_COLOR:
-        if (!server_) game_.OnPeerColour(pkg.text);
+        if (server_) return Changed();
+        game_.OnPeerColour(pkg.text);
+        if (resuming_) SettleResume();
         return Changed();
     case PKG_MOVE:
         if (!IsPlausiblePeerMove(game_.Board(), Opponent(game_.PlayerColor()), pkg))
@@ -258,6 +324,8 @@ void CNetGame::Handle(const CPkg& pkg) {
     case PKG_NEWGAME:
         game_.OnPeerNewGame();
         return Changed();
+    case PKG_GAME:
+        return OnPeerGame(pkg);
     case PKG_RESIGN:
         game_.OnPeerResign();
         return Changed();
@@ -266,6 +334,23 @@ void CNetGame::Handle(const CPkg& pkg) {
         return Changed();
     default:
         return;
+    }
+}
+
+void CNetGame::OnPeerHello(const CPkg& pkg) {
+    peerName_ = NameInGreeting(pkg.text);
+    if (server_) {
+        chat_->ShowLine(pkg.text);
+        game_.OnNetworkGameBegun();
+        // A caller that took up the game sent its own before its greeting.
+        if (resuming_ && peerSentGame_) SendOwnGame();
+        Send(CPkg::Text(PKG_COLOR, game_.PlayerColor() == kBlack ? "BLACK" : "WHITE"));
+        if (resuming_) SettleResume();
+    } else {
+        if (resuming_) SendOwnGame();
+        Send(CPkg::Text(PKG_HELLO, OwnNickname() + kGreeting));
+        game_.OnNetworkGameBegun();
+        chat_->ShowLine(pkg.text);
     }
 }
 
@@ -313,22 +398,45 @@ void CNetGame::SendDraw(const std::string& word) {
     Send(CPkg::Text(PKG_DRAW, word));
 }
 
+sLinkStatus CNetGame::LinkStatus() const {
+    sLinkStatus status{LinkState::Idle, address_, port_, peerName_, peerAddress_};
+    if (resuming_)
+        status.state = server_ ? LinkState::Relistening : LinkState::Recalling;
+    else if (lost_)
+        status.state = LinkState::Lost;
+    else if (HasPeer() && game_.IsNetworkGame())
+        status.state = LinkState::Connected;
+    else if (IsListening())
+        status.state = LinkState::Listening;
+    else if (peer_)
+        status.state = LinkState::Calling;
+    return status;
+}
+
 // --- closing ---
 
-void CNetGame::DropConnection() {
+void CNetGame::DropSockets() {
     ++session_;
     callTimer_.stop();
+    redialTimer_.stop();
     Discard(peer_);
     Discard(listener_);
+    StopAnswering();
     peerConnected_ = false;
     peerLeft_ = false;
     stream_ = CPkgStream();
+}
+
+void CNetGame::DropConnection() {
+    DropSockets();
+    lost_ = false;
+    resuming_ = false;
     game_.OnConnectionClosed();
 }
 
 void CNetGame::Close() {
     // Also called while the window goes away; with nothing open it stays quiet.
-    const bool open = peer_ || listener_ || game_.IsNetworkGame();
+    const bool open = peer_ || listener_ || lost_ || game_.IsNetworkGame();
     DropConnection();
     if (open) Changed();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "engine/engine_api.h"
+#include "net/discovery_scope.h"
+#include "net/game_record.h"
+#include "net/link_status.h"
 #include "net/packet_stream.h"
 
 #include <QObject>
@@ -8,9 +11,11 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class CChatDlg;
+class CDiscoveryResponder;
 class CNetGameHost;
 class QTcpServer;
 class QTcpSocket;
@@ -22,6 +27,8 @@ struct sConnectRequest {
     std::string address;  // dotted address or host name
     int port = 5555;
     bool server = true; // wait for the opponent rather than call it
+    // A waiting side answers the discovery queries of players on the network.
+    bool discoverable = true;
 };
 
 // Network play for one game: the listening or calling socket,
@@ -43,6 +50,11 @@ public:
     bool Start(const sConnectRequest& request);
     // Close Connection: drops every socket; the peer is not told.
     void Close();
+    // After the connection was lost during a game: the side that called
+    // calls the same address again, the side that waited waits there again.
+    // Once connected, both compare their games and go on where they agree.
+    // False when there is nothing to take up.
+    bool Reconnect();
     // Chat with Opponent: the chat window, centred on the screen.
     void ShowChat();
 
@@ -62,9 +74,22 @@ public:
     bool IsCalling() const { return peer_ && !peerConnected_; }
     // The last Start waited for the opponent rather than called it.
     bool IsServer() const { return server_; }
+    // The name the opponent greeted with; empty before the greeting.
+    const std::string& PeerNickname() const { return peerName_; }
+    // The connection dropped during a game, which Reconnect may take up.
+    bool IsLost() const { return lost_; }
+    // Answering discovery queries while waiting for an opponent.
+    bool IsDiscoverable() const { return responder_ != nullptr; }
+    sLinkStatus LinkStatus() const;
+
+    // Where discovery queries are answered; read from the environment.
+    sDiscoveryScope discoveryScope = sDiscoveryScope::FromEnvironment();
 
     // How long one attempt to reach a listening side may take.
     int callTimeoutMs = 15000;
+    // Reconnect calls again this often, and this many times before it asks.
+    int redialDelayMs = 2000;
+    int redialAttempts = 60;
 
     static constexpr const char* kGreeting = " : Connected! Start to play...";
     static constexpr const char* kAddressCopied =
@@ -82,6 +107,11 @@ public:
         "Your opponent sent a move that is not possible on this board. The connection is "
         "closed.";
     static constexpr const char* kBadPort = "The port must be a number from 0 to 65535.";
+    static constexpr const char* kGamesDiffer =
+        "The game here and your opponent's differ, so it cannot go on together. Each of you "
+        "keeps your own game; the connection is closed.";
+    static constexpr const char* kNotResumed =
+        "Your opponent did not take up the lost game, so a new game begins.";
 
 signals:
     // The connection state the commands depend on may have changed.
@@ -89,6 +119,10 @@ signals:
 
 private:
     bool Listen(const sConnectRequest& request);
+    // The listening socket alone; says why when it cannot be had.
+    bool OpenListener(const std::string& address, int port);
+    void StartAnswering();
+    void StopAnswering();
     void Call();
     void OnCallFailed();
     void OnIncoming();
@@ -96,26 +130,53 @@ private:
     void ReadPeer();
     void OnPeerLost();
     void Handle(const CPkg& pkg);
+    void OnPeerHello(const CPkg& pkg);
     bool Send(const CPkg& pkg);
     bool SendChat(const std::string& message);
     // The nickname as it is sent: never longer than kMaxNicknameBytes.
     std::string OwnNickname() const;
+    // No sockets any more; the game is not told.
+    void DropSockets();
     // Back to idle: no sockets, no network game, nothing awaited.
     void DropConnection();
     // Drops the connection over bad input from the peer and says why.
     void Refuse(const char* why);
     void Changed();
 
+    // Taking up a lost game (connection_resume.cpp). Once the new connection
+    // is greeted each side sends its game, the calling side first, and
+    // compares it with the peer's; a peer that sends none is taken for a new
+    // opponent.
+    void Lose();
+    sGameRecord OwnGame() const;
+    void SendOwnGame();
+    void OnPeerGame(const CPkg& pkg);
+    void SettleResume();
+
     CNetGameHost& game_;
     bool server_ = true;
     QPointer<CChatDlg> chat_;
     QTcpServer* listener_ = nullptr;
+    CDiscoveryResponder* responder_ = nullptr;
     QTcpSocket* peer_ = nullptr;
     bool peerConnected_ = false;
     CPkgStream stream_;
     QTimer callTimer_;
-    std::string callAddress_;
-    uint16_t callPort_ = 0;
+    QTimer redialTimer_;
+    int redials_ = 0;
+    // Where this side calls, or waits (with the port it got).
+    std::string address_;
+    uint16_t port_ = 0;
+    bool discoverable_ = true;
+    uint32_t instance_ = 0;
+    // Who the opponent is, for the status bar and an exported game.
+    std::string peerName_;
+    std::string peerAddress_;
+    // A game lost its connection; resuming_: the current attempt takes it up.
+    bool lost_ = false;
+    bool resuming_ = false;
+    bool peerSentGame_ = false;
+    std::optional<sGameRecord> peerGame_; // empty when what it sent was unreadable
     // Counts drops, so a question answered late knows its socket is gone.
     int session_ = 0;
     bool reading_ = false;

@@ -15,9 +15,12 @@ enum PkgKind : uint8_t {
     PKG_HELLO = 3,   // text: nickname and the greeting
     PKG_COLOR = 4,   // text: "WHITE" or "BLACK", the listening side's colour
     PKG_NEWGAME = 5, // no text
+    // text: the sender's game (net/game_record.h), sent only to take up a
+    // lost connection; a reader that knows only the kinds above ignores it.
+    PKG_GAME = 6,
     // Kinds an earlier reader reads and ignores.
-    PKG_RESIGN = 6, // no text: the sender resigns
-    PKG_DRAW = 7,   // text: "OFFER", "ACCEPT", "DECLINE", "AGREED" or "CLAIM"
+    PKG_RESIGN = 7, // no text: the sender resigns
+    PKG_DRAW = 8,   // text: "OFFER", "ACCEPT", "DECLINE", "AGREED" or "CLAIM"
 };
 
 // The one record two copies of the game exchange. The move bytes and the

@@ -18,38 +18,14 @@
 
 namespace {
 
-struct sRgba {
-    float r, g, b, a;
-};
-
-constexpr float kWhiteFigure[3] = {1, 1, 1};
-constexpr float kBlackFigure[3] = {0.5f, 0.5f, 0.5f};
-constexpr sRgba kLightSquare = {214 / 255.0f, 171 / 255.0f, 123 / 255.0f, 0.75f};
-constexpr sRgba kDarkSquare = {140 / 255.0f, 123 / 255.0f, 129 / 255.0f, 0.75f};
-constexpr sRgba kSelectedSquare = {1, 1, 0, 0.75f};
-constexpr sRgba kTargetSquare = {1, 1, 1, 0.75f};
-constexpr sRgba kOutline = {0.15f, 0.75f, 0.15f, 0.75f};
-constexpr sRgba kLastMove = {0.75f, 0.15f, 0.15f, 0.75f};
+// Where the player asked for the engine's move; the same on every board.
+constexpr sRgba kHint = {0.1f, 0.55f, 1, 0.9f};
 constexpr sRgba kCheck = {1.0f, 0.0f, 0.0f, 1.0f};
 constexpr sRgba kShadow = {0, 0, 0, 0.15f};
-constexpr sRgba kGlyph = {1, 0.1f, 1, 1};
-
-// The colours of the four corners of every side quad, blended smoothly.
-constexpr float kSideColours[4][3] = {
-    {0.6f, 0, 0}, {0.6f, 0.6f, 0}, {0, 0.6f, 0.6f}, {0.6f, 0, 0.6f}};
 constexpr float kSideDepth = 1.2f;
 
 // (x, y, z) -> (-y, -x, -z): the figure seen upside down under the board.
 constexpr float kReflection[16] = {0, -1, 0, 0, -1, 0, 0, 0, 0, 0, -1, 0, 0, 0, 0, 1};
-
-// Where the captured figures stand: pawns in the inner column, the others
-// in the outer one, one square apart.
-struct sCapturedRow {
-    float pawnX, otherX, firstY, stepY;
-    const float* colour;
-};
-constexpr sCapturedRow kCapturedBlackRow = {4.5f, 4.9f, -3.5f, 1, kBlackFigure};
-constexpr sCapturedRow kCapturedWhiteRow = {-4.6f, -5.0f, 3.5f, -1, kWhiteFigure};
 
 void Colour(const sRgba& c) {
     glColor4f(c.r, c.g, c.b, c.a);
@@ -63,6 +39,17 @@ void Translate(const point3d& p) {
     glTranslatef(p.x, p.y, p.z);
 }
 
+// The corners of the board's top (squares and frame), counter-clockwise
+// from (-4, -4) as seen from above.
+void OuterCorners(const CBoardGrid& grid, float frame, point3d corners[4]) {
+    const point3d inner[4] = {grid(0, 0), grid(8, 0), grid(8, 8), grid(0, 8)};
+    const float out[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
+    for (int k = 0; k < 4; ++k)
+        corners[k] = {inner[k].x + out[k][0] * frame, inner[k].y + out[k][1] * frame, inner[k].z};
+}
+
+} // namespace
+
 void EnableBlending() {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -75,17 +62,10 @@ void DisableBlending() {
     glDisable(GL_ALPHA_TEST);
 }
 
+namespace {
+
 point3d Position(const vert_t& v) {
     return {v.x, v.y, v.z};
-}
-
-void CompileMesh(const CMesh& mesh) {
-    if (mesh.vertices.Empty() || mesh.faces.Empty()) return;
-    glVertexPointer(3, GL_FLOAT, sizeof(vert_t), mesh.vertices.Data());
-    glNormalPointer(GL_FLOAT, 0, mesh.normals.Data());
-    glTexCoordPointer(2, GL_FLOAT, sizeof(vert_t), &mesh.vertices.Data()->u);
-    glDrawElements(GL_TRIANGLES, GLsizei(mesh.faces.Size() * 3), GL_UNSIGNED_INT,
-                   mesh.faces.Data());
 }
 
 void CompilePositions(const MeshTable& table) {
@@ -142,25 +122,21 @@ void CBoardRenderer::ReleaseGL() {
     for (unsigned int* texture : {&woodTexture_, &boardTexture_})
         if (*texture) glDeleteTextures(1, texture);
     if (lists_) glDeleteLists(lists_, kListCount);
+    for (CMeshBuffers& buffers : meshBuffers_) buffers.Release();
     DropGL();
 }
 
 void CBoardRenderer::DropGL() {
     woodTexture_ = boardTexture_ = lists_ = 0;
+    for (CMeshBuffers& buffers : meshBuffers_) buffers.Drop();
 }
 
 void CBoardRenderer::BuildLists() {
     lists_ = glGenLists(kListCount);
     if (!lists_) return;
+    for (int i = 0; i < 6; ++i) meshBuffers_[i].Upload(meshes_[i]);
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_NORMAL_ARRAY);
-    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    for (int i = 0; i < 6; ++i) {
-        glNewList(lists_ + i, GL_COMPILE);
-        CompileMesh(meshes_[i]);
-        glEndList();
-    }
     glDisableClientState(GL_NORMAL_ARRAY);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     auto compile = [this](int list, const MeshTable& table) {
@@ -179,30 +155,58 @@ void CBoardRenderer::BuildLists() {
 void CBoardRenderer::DrawMesh(int type) const {
     if (type < 1 || type > 6) return;
     if (closed_[type - 1]) glEnable(GL_CULL_FACE);
-    glCallList(lists_ + type - 1);
+    meshBuffers_[type - 1].Draw();
     glDisable(GL_CULL_FACE);
 }
 
-void CBoardRenderer::DrawBoard(const CBoard& board, const CBoardServices& services) {
+void CBoardRenderer::DrawBoard(const CBoard& board, const CBoardServices& services,
+                               const std::function<void()>& background) {
     if (!lists_) BuildLists();
     DrawSides();
+    if (theme_->frameWidth > 0) DrawFrame();
     DrawFigures(board, services);
-    if (services.DeleteFigures()) DrawCaptured(board);
+    if (services.DeleteFigures() && !theme_->capturedInTray) DrawCaptured(board);
+    if (background) {
+        background();
+        glDisable(GL_CULL_FACE);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    }
     DrawSquares(board, services);
-    DrawLastMove(board);
+    DrawMoveOutline(board.lastMove, false);
+    DrawMoveOutline(board.hint, true);
+    DrawCheck(board.checkedKing);
     if (services.Shadows()) DrawShadows(board);
     if (services.Letters()) DrawGlyphs();
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    if (services.DeleteFigures() && theme_->capturedInTray) DrawCapturedTray(board, services);
+}
+
+// Wood tinted by `tint`, or no texture at all.
+void CBoardRenderer::UseWood(bool wood, const float tint[3]) const {
+    if (!wood) {
+        glDisable(GL_TEXTURE_2D);
+        return;
+    }
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glBindTexture(GL_TEXTURE_2D, woodTexture_);
+    glEnable(GL_TEXTURE_2D);
+    glColor3fv(tint);
 }
 
 void CBoardRenderer::DrawSides() const {
-    glDisable(GL_TEXTURE_2D);
     DisableBlending();
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glEnable(GL_CULL_FACE);
     glCullFace(GL_BACK);
     glDisable(GL_LIGHTING);
-    const point3d corners[4] = {grid_(0, 0), grid_(0, 8), grid_(8, 8), grid_(8, 0)};
+    const bool wood = theme_->woodenSides;
+    UseWood(wood, theme_->sideColours[0]);
+    point3d outer[4];
+    OuterCorners(grid_, theme_->frameWidth, outer);
+    // Clockwise seen from above, so that the outside of every side faces out.
+    const point3d corners[4] = {outer[0], outer[3], outer[2], outer[1]};
+    // Along the side and down it, for the wood.
+    const float u[4] = {0, 1, 1, 0}, v[4] = {0, 0, 1, 1};
     glBegin(GL_QUADS);
     for (int side = 0; side < 4; ++side) {
         const point3d& a = corners[side];
@@ -210,11 +214,37 @@ void CBoardRenderer::DrawSides() const {
         const float dz[4] = {0, 0, -kSideDepth, -kSideDepth};
         const point3d* at[4] = {&a, &b, &b, &a};
         for (int k = 0; k < 4; ++k) {
-            glColor3fv(kSideColours[k]);
+            if (wood)
+                glTexCoord2f(u[k], v[k] * 0.25f);
+            else
+                glColor3fv(theme_->sideColours[k]);
             Vertex(*at[k], dz[k]);
         }
     }
     glEnd();
+    glDisable(GL_TEXTURE_2D);
+}
+
+// The wooden frame between the squares and the sides, four strips with the
+// grain running along them.
+void CBoardRenderer::DrawFrame() const {
+    UseWood(woodTexture_ != 0, theme_->frameTint);
+    if (!woodTexture_) glColor3fv(theme_->frameTint);
+    point3d outer[4];
+    OuterCorners(grid_, theme_->frameWidth, outer);
+    const point3d inner[4] = {grid_(0, 0), grid_(8, 0), grid_(8, 8), grid_(0, 8)};
+    glBegin(GL_QUADS);
+    for (int side = 0; side < 4; ++side) {
+        const int next = (side + 1) % 4;
+        const point3d* at[4] = {&outer[side], &outer[next], &inner[next], &inner[side]};
+        const float u[4] = {0, 1, 0.9f, 0.1f}, v[4] = {0, 0, 0.12f, 0.12f};
+        for (int k = 0; k < 4; ++k) {
+            glTexCoord2f(u[k], v[k] + 0.2f * float(side));
+            Vertex(*at[k]);
+        }
+    }
+    glEnd();
+    glDisable(GL_TEXTURE_2D);
 }
 
 void CBoardRenderer::PlaceFigure(const CBoard& board, const CFigure& figure) const {
@@ -239,7 +269,7 @@ void CBoardRenderer::DrawFigures(const CBoard& board, const CBoardServices& serv
         const bool flying = board.animating && figure == capturedInFlight_;
         glPushMatrix();
         PlaceFigure(board, *figure);
-        glColor3fv(figure->color == 0 ? kWhiteFigure : kBlackFigure);
+        glColor3fv(figure->color == 0 ? theme_->whiteFigure : theme_->blackFigure);
         if (flying) {
             glPushMatrix();
             glMultMatrixf(spin_);
@@ -256,24 +286,6 @@ void CBoardRenderer::DrawFigures(const CBoard& board, const CBoardServices& serv
         }
         glPopMatrix();
     }
-}
-
-void CBoardRenderer::DrawCaptured(const CBoard& board) const {
-    glEnable(GL_LIGHTING);
-    const auto drawRow = [this](const CFigureList& list, const sCapturedRow& row) {
-        int pawns = 0, others = 0;
-        glColor3fv(row.colour);
-        for (const CFigure* figure : list) {
-            const bool pawn = figure->type == kPawn;
-            const int n = pawn ? pawns++ : others++;
-            glPushMatrix();
-            glTranslatef(pawn ? row.pawnX : row.otherX, row.firstY + row.stepY * float(n), 0);
-            DrawMesh(figure->type);
-            glPopMatrix();
-        }
-    };
-    drawRow(board.capturedBlack, kCapturedBlackRow);
-    drawRow(board.capturedWhite, kCapturedWhiteRow);
 }
 
 void CBoardRenderer::DrawOutline(int x, int y, float z) const {
@@ -295,19 +307,22 @@ void CBoardRenderer::DrawSquares(const CBoard& board, const CBoardServices& serv
         DisableBlending();
     glDisable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, boardTexture_);
+    const sBoardTheme& t = *theme_;
     const bool texturedBoard = services.TexturedBoard() != 0;
+    if (t.woodenSquares) glBindTexture(GL_TEXTURE_2D, woodTexture_);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x) {
             const bool light = (x + y) % 2 == 1;
-            if (light || !texturedBoard)
+            if ((light && !t.woodenSquares) || !texturedBoard)
                 glDisable(GL_TEXTURE_2D);
             else
                 glEnable(GL_TEXTURE_2D);
             const bool isSelected = board.selectedSquare == sSquare{x, y};
-            Colour(!board.selected        ? (light ? kLightSquare : kDarkSquare)
-                   : isSelected           ? kSelectedSquare
-                   : board.IsTarget(x, y) ? kTargetSquare
-                                          : (light ? kLightSquare : kDarkSquare));
+            const sRgba& plain = light ? t.lightSquare : t.darkSquare;
+            Colour(!board.selected        ? plain
+                   : isSelected           ? t.selected
+                   : board.IsTarget(x, y) ? t.target
+                                          : plain);
             glBegin(GL_QUADS);
             glTexCoord2f(1, 0);
             Vertex(grid_(x, y));
@@ -318,24 +333,27 @@ void CBoardRenderer::DrawSquares(const CBoard& board, const CBoardServices& serv
             glTexCoord2f(1, 1);
             Vertex(grid_(x, y + 1));
             glEnd();
-            Colour(kOutline);
+            Colour(t.outline);
             DrawOutline(x, y, 0);
         }
 }
 
-void CBoardRenderer::DrawLastMove(const CBoard& board) const {
+void CBoardRenderer::DrawMoveOutline(const sLastMove& m, bool hint) const {
     glDisable(GL_TEXTURE_2D);
     glLineWidth(3);
-    Colour(kLastMove);
-    const sLastMove& m = board.lastMove;
+    Colour(hint ? kHint : theme_->lastMove);
+    // A hint is drawn above the last move's outline, where the two share a square.
+    const float lift = hint ? 0.06f : 0.05f;
     for (const sSquare s : {sSquare{m.fromX, m.fromY}, sSquare{m.toX, m.toY}})
-        if (IsOnBoard(s.x, s.y)) DrawOutline(s.x, s.y, 0.05f);
-    // A king in check: a wider, pure red line, above the last move's.
-    const sSquare king = board.checkedKing;
+        if (IsOnBoard(s.x, s.y)) DrawOutline(s.x, s.y, lift);
+}
+
+// A king in check: a wider, pure red line, above the last move's.
+void CBoardRenderer::DrawCheck(sSquare king) const {
     if (!IsOnBoard(king.x, king.y)) return;
     glLineWidth(6);
     Colour(kCheck);
-    DrawOutline(king.x, king.y, 0.06f);
+    DrawOutline(king.x, king.y, 0.07f);
     glLineWidth(3);
 }
 
@@ -358,15 +376,16 @@ void CBoardRenderer::DrawShadows(const CBoard& board) const {
 }
 
 void CBoardRenderer::DrawGlyphs() const {
-    Colour(kGlyph);
+    const sBoardTheme& t = *theme_;
+    Colour(t.glyph);
     glDisableClientState(GL_NORMAL_ARRAY);
     for (int n = 0; n < 8; ++n) {
         glPushMatrix();
-        glTranslatef(float(n) - 3.5f, -4, 0.01f);
+        glTranslatef(float(n) - 3.5f, t.letterY, 0.01f);
         glCallList(lists_ + kLetterLists + n);
         glPopMatrix();
         glPushMatrix();
-        glTranslatef(-3.9f, float(n) - 3.5f, 0.01f);
+        glTranslatef(t.digitX, float(n) - 3.5f - t.digitDrop, 0.01f);
         glCallList(lists_ + kDigitLists + n);
         glPopMatrix();
     }

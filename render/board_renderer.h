@@ -1,14 +1,23 @@
 #pragma once
 
+#include "board/rules.h"
 #include "render/board_grid.h"
+#include "render/board_theme.h"
 #include "render/geometry/point3d.h"
+#include "render/gl/mesh_buffers.h"
 #include "render/piece_meshes.h"
+#include "render/pixel_scale.h"
 
 #include <cstdint>
+#include <functional>
 
 class CBoard;
 class CBoardServices;
 struct CFigure;
+
+// Blending by the fragment's alpha, and fragments without any left out.
+void EnableBlending();
+void DisableBlending();
 
 // The centre of square (x, y) on the board plane.
 inline point3d SquareCentre(int x, int y) {
@@ -31,7 +40,12 @@ public:
     // dark squares, from the program directory. A picture that fails is
     // reported and the ones after it are not tried.
     void LoadTextures(const CBoardServices& services);
-    void DrawBoard(const CBoard& board, const CBoardServices& services);
+    // `background`, if any, is drawn after the solid parts (sides and
+    // figures) and before the see-through squares: everything on and around
+    // the board lies in front of it, and the squares blend over it. It may
+    // leave culling and the texture mode as it likes.
+    void DrawBoard(const CBoard& board, const CBoardServices& services,
+                   const std::function<void()>& background = {});
     // Hops `figure` to square (toX, toY) in 20 frames (services.DrawFrame()
     // each) while `captured`, if any, leans over and spins up and away. The
     // figures are left where they were; the caller places them afterwards.
@@ -42,6 +56,12 @@ public:
     // Forgets them without GL calls, after their context was destroyed.
     void DropGL();
 
+    // The look drawn from now on; Classic until set.
+    void SetTheme(const sBoardTheme& theme) { theme_ = &theme; }
+    const sBoardTheme& Theme() const { return *theme_; }
+    // Device pixels per window point, for what stands at a place in the window.
+    void SetPixelScale(sPixelScale px) { px_ = px; }
+
     unsigned int WoodTexture() const { return woodTexture_; }
     unsigned int BoardTexture() const { return boardTexture_; }
     const point3d& MovingPosition() const { return movingPosition_; }
@@ -49,22 +69,30 @@ public:
     const point3d& CapturedPosition() const { return capturedPosition_; }
 
 private:
-    // Display lists: the six piece meshes, the shadow, eight letters, eight digits.
-    enum : int { kShadowList = 6, kLetterLists = 7, kDigitLists = 15, kListCount = 23 };
+    // Display lists: the shadow, eight letters, eight digits.
+    enum : int { kShadowList = 0, kLetterLists = 1, kDigitLists = 9, kListCount = 17 };
 
     void BuildLists();
+    void UseWood(bool wood, const float tint[3]) const;
     void DrawSides() const;
+    void DrawFrame() const;
     void DrawFigures(const CBoard& board, const CBoardServices& services) const;
     void DrawCaptured(const CBoard& board) const;
+    void DrawCapturedTray(const CBoard& board, const CBoardServices& services) const;
     void DrawSquares(const CBoard& board, const CBoardServices& services) const;
-    void DrawLastMove(const CBoard& board) const;
+    // The two squares of the last move, or of a hint in a colour of its own.
+    void DrawMoveOutline(const sLastMove& move, bool hint) const;
+    void DrawCheck(sSquare king) const;
     void DrawShadows(const CBoard& board) const;
     void DrawGlyphs() const;
     void DrawMesh(int type) const;
     void DrawOutline(int x, int y, float z) const;
     void PlaceFigure(const CBoard& board, const CFigure& figure) const;
 
+    const sBoardTheme* theme_ = &BoardTheme(0);
+    sPixelScale px_;
     CMeshList meshes_;
+    CMeshBuffers meshBuffers_[6];
     CBoardGrid grid_;
     unsigned int woodTexture_ = 0;
     unsigned int boardTexture_ = 0;

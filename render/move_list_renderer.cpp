@@ -38,12 +38,24 @@ std::string CMoveListRenderer::LineText(const CMoveTable& table, int firstShown,
     return Format("%s : %s", whiteLine.c_str(), move);
 }
 
+std::string CMoveListRenderer::NotationLineText(const sMoveNotation& notation, int firstShown,
+                                                int s, std::string& whiteLine) {
+    const size_t entry = size_t(s);
+    const char* move = entry < notation.texts.size() ? notation.texts[entry].c_str() : "";
+    const int ply = s + notation.firstSide;
+    const int number = notation.firstNumber + ply / 2;
+    if (ply % 2 == 0) return whiteLine = Format("%d. %s", number, move);
+    if (s == firstShown) return Format("%d. ... %s", number, move);
+    return Format("%s %s", whiteLine.c_str(), move);
+}
+
 bool CMoveListRenderer::NeedsArrows(int entryCount, int viewHeight) {
     return entryCount / 2 >= (viewHeight - 70) / kLineHeight;
 }
 
 void CMoveListRenderer::Draw(const CMoveTable& table, int moveCount, int viewWidth, int viewHeight,
-                             sPixelScale px, const std::string& endLine) {
+                             sPixelScale px, const sMoveNotation* notation,
+                             const std::string& endLine) {
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_ALPHA_TEST);
     glDisable(GL_BLEND);
@@ -54,12 +66,17 @@ void CMoveListRenderer::Draw(const CMoveTable& table, int moveCount, int viewWid
 
     const int count = table.entries.Count();
     const int first = std::max(table.firstShown, 0);
+    // In standard notation a line holds White's move and Black's reply, so
+    // a game that Black begins starts its first line with Black's move.
+    const int shift = notation ? notation->firstSide : 0;
+    const int firstLine = notation ? (first + shift) / 2 : 0;
     std::string whiteLine;
     for (int s = first; s < count; ++s) {
-        const std::string line = LineText(table, first, s, whiteLine);
+        const std::string line = notation ? NotationLineText(*notation, first, s, whiteLine)
+                                          : LineText(table, first, s, whiteLine);
+        const int row = notation ? (s + shift) / 2 - firstLine : (s - first) / 2;
         glColor3fv(s == moveCount - 1 ? kPlayedColour : kLineColour);
-        DrawText(line, viewWidth - px(kTextLeftOfEdge),
-                 px((s - first) / 2 * kLineHeight + kFirstLineY));
+        DrawText(line, viewWidth - px(kTextLeftOfEdge), px(row * kLineHeight + kFirstLineY));
     }
     if (!endLine.empty()) {
         const int line = count > first ? (count - 1 - first) / 2 + 1 : 0;
@@ -68,7 +85,7 @@ void CMoveListRenderer::Draw(const CMoveTable& table, int moveCount, int viewWid
     }
 
     arrows.arrowsShown = 0;
-    if (NeedsArrows(count, px.Points(viewHeight))) {
+    if (NeedsArrows(count + shift, px.Points(viewHeight))) {
         arrows.arrowsShown = 1;
         StoreArrows(viewWidth, viewHeight, px);
         glColor3fv(kArrowColour);

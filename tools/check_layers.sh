@@ -15,6 +15,8 @@ root=$(cd "${1:-$(dirname "$0")/..}" && pwd)
 # engine library's own.
 declare -A may_include=(
   [app]='*'
+  [uci]='engines notation board engine-shared platform'
+  [engines]='notation board engine-shared platform'
   [net]='board engine-shared config platform render/geometry'
   [notation]='board engine-shared platform'
   [board]='engine-shared config render/geometry platform'

@@ -14,7 +14,7 @@ packages=(
   fonts-liberation
   xvfb xauth xdotool imagemagick
   clang libclang-rt-14-dev
-  stockfish pgn-extract
+  stockfish pgn-extract polyglot
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64
   locales
 )

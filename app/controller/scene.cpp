@@ -1,5 +1,6 @@
 #include "app/controller/scene.h"
 
+#include "app/controller/engine_settings_binding.h"
 #include "app/controller/settings_binding.h"
 #include "board/move_flow.h"
 #include "config/ini_item.h"
@@ -8,6 +9,7 @@
 #include "render/geometry/matrix.h"
 
 #include <iterator>
+#include <memory>
 
 namespace {
 
@@ -36,6 +38,7 @@ int CScene::Create() {
     settingsDocument.SetBanner(kSettingsBanner);
     settingsDocument.RemoveAll();
     BindProgramSettings(settingsDocument, settings);
+    BindEngineSettings(settingsDocument, outsideEngine, engineProgram);
     // A missing file is a first start; one that is there but cannot be read
     // holds the player's settings, which saving the defaults would destroy.
     if (settingsDocument.Read() == LoadOutcome::Unreadable) {
@@ -57,6 +60,8 @@ int CScene::Create() {
     // The window opens on a board set up for a game, not an empty one.
     board.ResetGame();
     engine.Bind();
+    outsideEngine.path = engineProgram.c_str();
+    SetOutsideEngine(outsideEngine);
     if (settingsSave == SettingsSave::NotYet) settingsSave = SettingsSave::Due;
     return 1;
 }
@@ -93,11 +98,14 @@ void CScene::PrepareNewGame() {
     gameStarted = 0;
     waitingForPeer = 0;
     settings.currentMove = settings.playerColor;
+    startPosition = "";
 }
 
 void CScene::NewGame() {
     // The engine writes its move through pointers into the board's records.
     if (!CanReplaceGame()) return;
+    // A new game leaves nothing for Reconnect to take up.
+    if (connectionLost) host.CloseConnection();
     PrepareNewGame();
     board.ResetGame();
     if (networkGame) host.SendNewGameToPeer();
@@ -109,6 +117,7 @@ void CScene::StartGame() {
     // Without the engine the game would pass for started with nobody to open it.
     if (!IsEngineReady()) return move_flow::ReportMissingEngine();
     settings.currentMove = settings.playerColor;
+    startPosition = "";
     board.ResetGame();
     board.ComputerMove();
     gameStarted = 1;
@@ -173,12 +182,15 @@ bool CScene::IsClockRunning() const {
 }
 
 void CScene::TickClocks() {
+    // Nobody can move while a dropped connection waits to be taken up.
+    if (connectionLost) return;
     const uint32_t now = ClockTickNow();
     if (now - lastClockTick < 1000) return;
     lastClockTick = now;
     bool white;
     if (settings.playerMode == 0)
-        white = board.thinking ? settings.playerColor == 1 : settings.playerColor == 0;
+        // A hint is thought out in the player's own time.
+        white = board.thinking && !hinting ? settings.playerColor == 1 : settings.playerColor == 0;
     else if (!networkGame)
         white = settings.currentMove == 0;
     else

@@ -10,11 +10,19 @@
 #include "board/move_list_arrows.h"
 #include "board/move_table.h"
 #include "config/file_storage.h"
+#include "engines/outside_settings.h"
 #include "net/net_game_host.h"
 #include "platform/sound.h"
 #include "render/geometry/point3d.h"
+#include "render/move_list_renderer.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
+
+namespace notation {
+struct PgnGameEntry;
+}
 
 // The game controller: who plays, whose turn it is, the clocks, the camera,
 // the engine binding, the settings and the game files. The window forwards
@@ -68,11 +76,16 @@ class CScene final {
         std::string Nickname() const override;
         int PlayerColor() const override;
         const CBoard& Board() const override;
+        const CMoveTable& Moves() const override;
         bool IsNetworkGame() const override;
+        bool Discoverable() const override;
         void SetNickname(const std::string& nickname) override;
+        void SetDiscoverable(bool discoverable) override;
         void OnListening() override;
         void OnNetworkGameBegun() override;
         void OnConnectionClosed() override;
+        void OnConnectionLost() override;
+        void OnLinkRestored(bool waitingForPeer) override;
         void Redraw() override;
         void OnPeerColour(const std::string& text) override;
         void OnPeerMove(int fromX, int fromY, int toX, int toY, const sRuleState& rights) override;
@@ -115,6 +128,17 @@ public:
     // Binds another engine library in place of "Engine.dll" (tests).
     bool BindEngine(const std::string& libraryName) { return engine.Bind(libraryName); }
 
+    // --- engines ---
+    // Suggests a move to the side to move: the current engine's choice at
+    // the current level, outlined on the board until the next click. The
+    // game is not changed.
+    void Hint();
+    bool CanHint() const;
+    bool CanChooseEngine() const;
+    // Which engine plays the computer's side (Settings -> Engine...).
+    const engines::OutsideEngineSettings& OutsideEngine() const { return outsideEngine; }
+    void SetOutsideEngine(const engines::OutsideEngineSettings& chosen);
+
     // --- clocks ---
     void TickClocks();
     bool IsClockRunning() const;
@@ -147,6 +171,31 @@ public:
     int OpenGame(const std::string& path);
     int SaveGame(const std::string& path);
     std::string HelpFilePath() const;
+
+    // --- notation ---
+    // The whole game as PGN text. `warning` gets what to tell the player
+    // about it: the first move the standard rules do not allow.
+    std::string GameAsPgn(std::string* warning = nullptr) const;
+    // Export PGN: writes the game to `path`, safely; 1 on success.
+    int ExportPgn(const std::string& path);
+    // The position on the board as FEN, with its move counters.
+    std::string PositionAsFen() const;
+    // Paste Position: a new game from `fen` in the current mode; the
+    // engine moves first when the position gives it the move. False, with
+    // the reason told, when the text is refused.
+    bool SetUpPosition(const std::string& fen);
+    // Import PGN: the file's games, one of them chosen by the host. The
+    // game on the board changes only when one is imported.
+    bool ImportPgnFile(const std::string& path);
+    bool ImportPgnGame(std::string_view text, const notation::PgnGameEntry& entry, int index,
+                       const std::string& path);
+    // A move typed as SAN ("Nf3", "exd8=N") or by its squares ("g1f3",
+    // "E2 - E4"), played as the two clicks on its squares would play it.
+    bool PlayTypedMove(const std::string& text);
+    // The move list in standard notation while "Standard Notation" is on,
+    // else null; worked out again only when the game changed.
+    const sMoveNotation* MoveNotation();
+    bool CanCopyGame() const;
 
     // --- the unfinished game ---
     // A game that was under way when the window closed is kept beside the
@@ -211,6 +260,9 @@ public:
     void ChooseWhite();
     void ChooseBlack();
     void ToggleMusic();
+    // Another look of the board, with the Smooth Edges it comes with; the
+    // camera is applied again for the look's far plane.
+    void SetBoardTheme(int theme);
     // Flips one of the 0/1 switches of the settings and redraws.
     void ToggleSetting(int sSettings::*field);
     // The close request of the main window: refused (with a message) while
@@ -225,6 +277,9 @@ public:
     bool CanSaveGameAs() const;
     bool CanConnect() const;
     bool CanUseConnection() const; // Close Connection and Chat
+    bool CanReconnect() const;
+    // Connected, or waiting for Reconnect: the moves are shared with a peer.
+    bool PlaysWithPeer() const;
     bool CanUndo() const;
     bool CanRedo() const;
     bool CanPlay() const;
@@ -256,6 +311,12 @@ public:
     sClock whiteClock, blackClock;
     int networkGame = 0;
     int waitingForPeer = 0;
+    // The FEN of the position the game was set up from; empty for the usual
+    // start. Saved with the game only when it is not empty.
+    Str startPosition;
+    // The connection dropped during a network game: the game waits, clocks
+    // stopped and no move taken, for Reconnect or a new game.
+    int connectionLost = 0;
 
     int viewWidth = 800, viewHeight = 600;
     float aspect = 800.0f / 600.0f;
@@ -275,6 +336,12 @@ private:
     void ApplyBlackSide();
     void StartOrStopMusic();
     std::string SettingsPath() const;
+    static std::string TitleFor(const std::string& path);
+    // "Player", "Tavlion (Easy)" or the network opponent's name.
+    std::string PlayerName(int color) const;
+    // The start side the board takes from `startPosition`.
+    void ApplyStartPosition();
+    void TakeOverImportedGame(CHistory& records, CMoveList& moves, int sideToMove);
     // Saves the settings file at exit, once; `report` says when it fails.
     void SaveSettingsOnce(bool report);
     // A distance read from a file, brought within the zoom's limits.
@@ -299,6 +366,9 @@ private:
 
     CSceneHost& host;
     CEngineBinding engine;
+    engines::OutsideEngineSettings outsideEngine;
+    Str engineProgram;    // the settings file's copy of outsideEngine.path
+    bool hinting = false; // the engine thinks for the player, not for itself
     CFileStorage settingsDocument;
     CFileStorage gameDocument;
     // The result as the game file keeps it: its tag and its reason.
@@ -309,4 +379,10 @@ private:
     SettingsSave settingsSave = SettingsSave::NotYet;
     bool unfinishedKept = false;
     bool destroyed = false;
+    // The figure a typed move promotes to, answered in place of the chooser.
+    int typedPromotion = 0;
+    // The move list in standard notation and the game it was made for.
+    sMoveNotation moveNotation;
+    std::vector<int32_t> moveNotationKey;
+    std::string moveNotationStart;
 };

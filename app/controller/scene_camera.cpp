@@ -98,12 +98,14 @@ void CScene::KeepCameraDistanceInLimits() {
 
 // "Camera Position" stays at the distance a build without zoom keeps, so that
 // such a build reads a sensible camera from the same files; the zoom is the
-// distance of a key of its own. At the standard distance the factor is
-// exactly 1 and the eye is "Camera Position" to the bit.
+// distance of a key of its own, a factor on that position. Unzoomed, the eye
+// is "Camera Position" to the bit, however tilting has rounded its length.
 point3d CScene::Eye() const {
+    const float zoom = CameraZoom();
+    if (zoom == 1.0f) return settings.eye;
     point3d offset, eye;
     Sub(offset, settings.eye, lookAt);
-    Scaled(offset, offset, settings.cameraDistance / LengthOrOne(offset));
+    Scaled(offset, offset, zoom);
     Add(eye, lookAt, offset);
     return eye;
 }

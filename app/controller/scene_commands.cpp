@@ -1,6 +1,7 @@
 #include "app/controller/scene.h"
 
 #include "platform/message_box.h"
+#include "render/board_theme.h"
 
 void CScene::SaveCurrentGame() {
     if (!gamePath.empty()) SaveGame(gamePath);
@@ -19,19 +20,19 @@ void CScene::Redo() {
 }
 
 void CScene::GoToStart() {
-    if (networkGame) return;
+    if (PlaysWithPeer()) return;
     board.GoToStart();
     DrawFrame();
 }
 
 void CScene::GoToEnd() {
-    if (networkGame) return;
+    if (PlaysWithPeer()) return;
     board.GoToEnd();
     DrawFrame();
 }
 
 void CScene::Play() {
-    if (board.history.Count() > 0 && !IsThinking() && !networkGame) board.ReplayGame();
+    if (board.history.Count() > 0 && !IsThinking() && !PlaysWithPeer()) board.ReplayGame();
 }
 
 void CScene::ResetCameraCommand() {
@@ -66,6 +67,13 @@ void CScene::ChooseBlack() {
 void CScene::ToggleMusic() {
     settings.music = !settings.music;
     StartOrStopMusic();
+}
+
+void CScene::SetBoardTheme(int theme) {
+    settings.boardTheme = BoardThemeIndex(theme);
+    settings.smoothEdges = BoardTheme(theme).smoothEdges;
+    ApplyCamera();
+    DrawFrame();
 }
 
 void CScene::ToggleSetting(int sSettings::*field) {
@@ -113,14 +121,23 @@ bool CScene::CanUseConnection() const {
     return networkGame == 1;
 }
 
+bool CScene::CanReconnect() const {
+    return connectionLost == 1 && networkGame == 0;
+}
+
 // A network game keeps no history of its own; records left from a game before
 // the connection would put a position on the board that the peer does not have.
+// A game that waits for Reconnect is still the peer's too.
+bool CScene::PlaysWithPeer() const {
+    return networkGame == 1 || connectionLost == 1;
+}
+
 bool CScene::CanUndo() const {
-    return board.historyIndex > 0 && !IsThinking() && networkGame == 0;
+    return board.historyIndex > 0 && !IsThinking() && !PlaysWithPeer();
 }
 
 bool CScene::CanRedo() const {
-    return board.historyIndex < board.history.Count() - 1 && !IsThinking() && networkGame == 0;
+    return board.historyIndex < board.history.Count() - 1 && !IsThinking() && !PlaysWithPeer();
 }
 
 bool CScene::CanPlay() const {

@@ -5,11 +5,11 @@
 #include "platform/message_box.h"
 #include "platform/paths.h"
 
-namespace {
-std::string TitleFor(const std::string& path) {
+#include <memory>
+
+std::string CScene::TitleFor(const std::string& path) {
     return "Tavlion - " + path;
 }
-} // namespace
 
 void CScene::BindGameDocument(bool withResult) {
     gameDocument.RemoveAll();
@@ -17,6 +17,7 @@ void CScene::BindGameDocument(bool withResult) {
     gameDocument.SetBanner(kSettingsBanner);
     CIniPartition* section = gameDocument.AddPartition("Board");
     section->AddItem("Figures", static_cast<CIniObject*>(&board), INI_OBJECT);
+    section->AddItem(std::make_unique<CIniOptionalText>("Start Position", &startPosition));
     if (!withResult) return;
     section->AddItem("Result", &resultTag, INI_STRING);
     section->AddItem("Result Reason", &resultReason, INI_STRING);
@@ -36,6 +37,9 @@ int CScene::LoadGame(const std::string& path) {
     // stays as it was rather than passing for the one asked for, and a later
     // Save cannot write it over the damaged file.
     const sSettings before = settings;
+    const Str startBefore = startPosition;
+    // A file without a set-up start began from the usual one.
+    startPosition = "";
     board.textRefused = 0;
     resultTag = "";
     resultReason = "";
@@ -43,14 +47,19 @@ int CScene::LoadGame(const std::string& path) {
     const bool loaded = gameDocument.Load(path.c_str());
     BindGameDocument(false);
     if (!loaded) {
+        startPosition = startBefore;
         platform::ShowMessageBox("Cannot open the game file \"" + path + "\".");
         return 0;
     }
     if (board.textRefused) {
         settings = before;
+        startPosition = startBefore;
         platform::ShowMessageBox("The game in \"" + path + "\" is damaged and was not opened.");
         return 0;
     }
+    // The opened game replaces the one a dropped connection left waiting.
+    if (connectionLost) host.CloseConnection();
+    ApplyStartPosition();
     KeepCameraDistanceInLimits();
     host.ReloadSky(settings.skyNumber);
     ApplyCamera();

@@ -3,6 +3,11 @@
 #include "engine/engine_api.h"
 
 #include <string>
+#include <vector>
+
+namespace notation {
+struct PgnGameEntry;
+}
 
 // What the game controller needs from the window that shows it: the GL
 // context, the dialogs, the music and the network link. The controller is
@@ -38,6 +43,14 @@ public:
     virtual void ShowCursor(bool shown) { (void)shown; }
     // Waits between the positions of a replay, keeping the window alive.
     virtual void Pause(int milliseconds) { (void)milliseconds; }
+
+    // The game to import from a file of several; -1 when none was chosen.
+    virtual int ChoosePgnGame(const std::vector<notation::PgnGameEntry>& games) {
+        (void)games;
+        return 0;
+    }
+    // The network opponent's nickname; empty when not known.
+    virtual std::string PeerNickname() const { return {}; }
 
     // The main window's caption.
     virtual void SetTitle(const std::string& title) { (void)title; }

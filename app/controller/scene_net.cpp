@@ -9,12 +9,21 @@ int CScene::CNetSide::PlayerColor() const {
 const CBoard& CScene::CNetSide::Board() const {
     return scene.board;
 }
+const CMoveTable& CScene::CNetSide::Moves() const {
+    return scene.moveTable;
+}
 bool CScene::CNetSide::IsNetworkGame() const {
     return scene.networkGame != 0;
+}
+bool CScene::CNetSide::Discoverable() const {
+    return scene.settings.discoverable != 0;
 }
 
 void CScene::CNetSide::SetNickname(const std::string& nickname) {
     scene.settings.nickname = nickname;
+}
+void CScene::CNetSide::SetDiscoverable(bool discoverable) {
+    scene.settings.discoverable = discoverable ? 1 : 0;
 }
 void CScene::CNetSide::OnListening() {
     scene.settings.currentMove = scene.settings.playerColor;
@@ -26,6 +35,15 @@ void CScene::CNetSide::OnConnectionClosed() {
     scene.waitingForPeer = 0;
     scene.ForgetDrawOffer();
     scene.networkGame = 0;
+    scene.connectionLost = 0;
+}
+void CScene::CNetSide::OnConnectionLost() {
+    OnConnectionClosed();
+    scene.connectionLost = 1;
+}
+void CScene::CNetSide::OnLinkRestored(bool waitingForPeer) {
+    scene.connectionLost = 0;
+    scene.waitingForPeer = waitingForPeer ? 1 : 0;
 }
 void CScene::CNetSide::Redraw() {
     scene.DrawFrame();

@@ -44,7 +44,8 @@ int& CScene::CServices::GameStarted() {
     return scene.gameStarted;
 }
 int CScene::CServices::WaitingForPeer() const {
-    return scene.waitingForPeer;
+    // A game whose connection dropped waits for the peer too.
+    return scene.waitingForPeer || scene.connectionLost;
 }
 int CScene::CServices::NetworkGame() const {
     return scene.networkGame;
@@ -54,7 +55,7 @@ int* CScene::CServices::StopThinking() {
 }
 
 GetComputerMoveFn CScene::CServices::ComputerMoveEntry() const {
-    return scene.engine.getComputerMove;
+    return scene.engine.ComputerMove();
 }
 GetCurrentStateFn CScene::CServices::CurrentStateEntry() const {
     return scene.engine.getCurrentState;
@@ -70,7 +71,8 @@ void CScene::CServices::DrawFrame() {
 int CScene::CServices::ChoosePromotion() {
     // The chooser opens on the queen; anything else than a piece a pawn may
     // become counts as the queen too.
-    const int type = scene.host.ChoosePromotion(scene.settings.currentMove);
+    const int type = scene.typedPromotion ? scene.typedPromotion
+                                          : scene.host.ChoosePromotion(scene.settings.currentMove);
     scene.promotionType = type >= 2 && type <= 5 ? type : 5;
     return scene.promotionType;
 }

@@ -14,8 +14,9 @@ constexpr const char* kContinueQuestion = "Continue the unfinished game?";
 // is not offered at every start and not lost either.
 constexpr const char* kUnreadableSuffix = ".unreadable";
 
-int SideToMove(int moveCount) {
-    return moveCount % 2 == 0 ? 0 : 1;
+// A game set up from a position may begin with Black's move.
+int SideToMove(const CBoard& board) {
+    return board.moveCount % 2 == 0 ? board.startSide : Opponent(board.startSide);
 }
 
 } // namespace
@@ -48,7 +49,7 @@ void CScene::KeepUnfinishedGame(bool report) {
 // position on the board (a network game records no history of its own).
 void CScene::TurnIntoTwoPlayerGame() {
     settings.playerMode = 1;
-    settings.currentMove = SideToMove(board.moveCount);
+    settings.currentMove = SideToMove(board);
     if (settings.currentMove == 0)
         FaceWhite();
     else
@@ -61,8 +62,7 @@ void CScene::TurnIntoTwoPlayerGame() {
 }
 
 bool CScene::IsEnginesTurn() const {
-    return settings.playerMode == 0 && !board.gameOver &&
-           SideToMove(board.moveCount) != settings.playerColor;
+    return settings.playerMode == 0 && !board.gameOver && SideToMove(board) != settings.playerColor;
 }
 
 void CScene::OfferUnfinishedGame() {

@@ -35,6 +35,10 @@ struct sSettings {
     // Keys an earlier build ignores.
     float cameraDistance = kStandardCameraDistance; // zoom: see CScene::Eye
     int restoreUnfinished = 0;    // a kept game at start: 0 ask, 1 restore at once
+    int standardNotation = 0;     // the move list in SAN ("1. e4 e5")
+    int discoverable = 1;         // a waiting side answers discovery queries
+    int boardTheme = 0;           // an index of the theme table, 0 Classic
+    int smoothEdges = 0;          // multisampled edges
     int timeControlMinutes = 0;   // per side; 0: the clocks count up
     int timeControlIncrement = 0; // seconds added after each move
 

@@ -3,6 +3,7 @@
 #include "config/ini_item.h"
 
 #include <iterator>
+#include <span>
 
 const char* const kSettingsBanner =
     "Tavlion 1.4, 3D chess by the Tavlion developers\nhttps://www.tavlion.example/";
@@ -43,22 +44,33 @@ constexpr sSettingsKey kSettingsKeys[] = {
     {"Move List", INI_INT, FieldOf<&sSettings::moveList>},
     {"Draw Mode", INI_INT, FieldOf<&sSettings::drawMode>},
     {"Camera Distance", INI_FLOAT, FieldOf<&sSettings::cameraDistance>},
+    {"Standard Notation", INI_INT, FieldOf<&sSettings::standardNotation>},
+    {"Board Theme", INI_INT, FieldOf<&sSettings::boardTheme>},
+    {"Smooth Edges", INI_INT, FieldOf<&sSettings::smoothEdges>},
 };
-static_assert(std::size(kSettingsKeys) == 23);
+static_assert(std::size(kSettingsKeys) == 26);
+
+// How the program starts, whether others may find it and the time control
+// are no part of a game, so game files leave these out.
+constexpr sSettingsKey kProgramKeys[] = {
+    {"Restore Unfinished Game", INI_INT, FieldOf<&sSettings::restoreUnfinished>},
+    {"Discoverable", INI_INT, FieldOf<&sSettings::discoverable>},
+    {"Time Control Minutes", INI_INT, FieldOf<&sSettings::timeControlMinutes>},
+    {"Time Control Increment", INI_INT, FieldOf<&sSettings::timeControlIncrement>},
+};
+
+CIniPartition* AddKeys(CIniPartition* section, std::span<const sSettingsKey> keys,
+                       sSettings& settings) {
+    for (const auto& key : keys) section->AddItem(key.name, key.field(settings), key.type);
+    return section;
+}
 
 } // namespace
 
 CIniPartition* BindSettings(CFileStorage& document, sSettings& settings) {
-    CIniPartition* section = document.AddPartition(kSettingsSection);
-    for (const auto& key : kSettingsKeys) section->AddItem(key.name, key.field(settings), key.type);
-    return section;
+    return AddKeys(document.AddPartition(kSettingsSection), kSettingsKeys, settings);
 }
 
 CIniPartition* BindProgramSettings(CFileStorage& document, sSettings& settings) {
-    CIniPartition* section = BindSettings(document, settings);
-    // How the program starts is no part of a game, so game files leave it out.
-    section->AddItem("Restore Unfinished Game", &settings.restoreUnfinished, INI_INT);
-    section->AddItem("Time Control Minutes", &settings.timeControlMinutes, INI_INT);
-    section->AddItem("Time Control Increment", &settings.timeControlIncrement, INI_INT);
-    return section;
+    return AddKeys(BindSettings(document, settings), kProgramKeys, settings);
 }

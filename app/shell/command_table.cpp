@@ -2,6 +2,7 @@
 
 #include "app/controller/scene.h"
 #include "app/shell/tavlion_view.h"
+#include "render/board_theme.h"
 
 #include <algorithm>
 
@@ -19,6 +20,12 @@ template <int sSettings::*field, int value> bool Is(S s) {
 }
 template <int sSettings::*field> bool On(S s) {
     return s.settings.*field == 1;
+}
+template <int theme> void ChooseTheme(V v) {
+    v.Scene().SetBoardTheme(theme);
+}
+template <int theme> bool ThemeIs(S s) {
+    return BoardThemeIndex(s.settings.boardTheme) == theme;
 }
 
 constexpr int kNoToolbar = -1;
@@ -49,6 +56,24 @@ constexpr sCommand kCommands[] = {
     {32800, "Chat with Opponent...", M::Actions, false, nullptr, 11, false, "chat",
      "Chat with the other player\nChat",
      [](V v) { v.ShowChat(); }, [](S s) { return s.CanUseConnection(); }, nullptr},
+    {32900, "&Import PGN...", M::Actions, true, nullptr, kNoToolbar, false, nullptr,
+     "Open a game of a PGN file\nImport PGN",
+     [](V v) { v.ImportPgnDialog(); }, [](S s) { return s.CanOpenGame(); }, nullptr},
+    {32901, "&Export PGN...", M::Actions, false, nullptr, kNoToolbar, false, nullptr,
+     "Save the game as a PGN file\nExport PGN",
+     [](V v) { v.ExportPgnDialog(); }, [](S s) { return s.CanCopyGame(); }, nullptr},
+    {32902, "&Copy Game (PGN)", M::Actions, false, nullptr, kNoToolbar, false, nullptr,
+     "Copy the game to the clipboard as PGN\nCopy Game",
+     [](V v) { v.CopyGame(); }, [](S s) { return s.CanCopyGame(); }, nullptr},
+    {32903, "Copy &Position (FEN)", M::Actions, false, nullptr, kNoToolbar, false, nullptr,
+     "Copy the position to the clipboard as FEN\nCopy Position",
+     [](V v) { v.CopyPosition(); }, [](S s) { return s.CanCopyGame(); }, nullptr},
+    {32904, "Pas&te Position (FEN)", M::Actions, false, nullptr, kNoToolbar, false, nullptr,
+     "Start a new game from the FEN position in the clipboard\nPaste Position",
+     [](V v) { v.PastePosition(); }, [](S s) { return s.CanOpenGame(); }, nullptr},
+    {32850, "&Reconnect", M::Actions, false, nullptr, kNoToolbar, false, nullptr,
+     "Take up the game whose connection was lost\nReconnect",
+     [](V v) { v.Reconnect(); }, [](S s) { return s.CanReconnect(); }, nullptr},
     {32860, "Claim Draw", M::Actions, true, nullptr, kNoToolbar, false, nullptr,
      "Claim the draw the position allows\nClaim Draw",
      [](V v) { v.Scene().ClaimDraw(); }, [](S s) { return s.CanClaimDraw(); }, nullptr},
@@ -158,6 +183,24 @@ constexpr sCommand kCommands[] = {
     {32806, "List of Moves", M::Settings, false, nullptr, kNoToolbar, false, nullptr,
      "Show the list of moves\nList of Moves",
      Toggle<&sSettings::moveList>, nullptr, On<&sSettings::moveList>},
+    {32905, "Standard &Notation", M::Settings, false, nullptr, kNoToolbar, false, nullptr,
+     "Moves in standard notation in the list of moves\nStandard Notation",
+     Toggle<&sSettings::standardNotation>, nullptr, On<&sSettings::standardNotation>},
+    {32910, "Engine...", M::Settings, true, nullptr, kNoToolbar, false, nullptr,
+     "Play against the built-in engine or another UCI program\nEngine",
+     [](V v) { v.ChooseEngine(); }, [](S s) { return s.CanChooseEngine(); }, nullptr},
+    {32911, "Hint", M::Actions, true, "Ctrl+H", kNoToolbar, false, nullptr,
+     "Show the engine's move for the side to move\nHint",
+     [](V v) { v.Scene().Hint(); }, [](S s) { return s.CanHint(); }, nullptr},
+    {32843, "Classic", M::BoardTheme, false, nullptr, kNoToolbar, false, nullptr,
+     "The board as it always looked\nClassic",
+     ChooseTheme<0>, nullptr, ThemeIs<0>},
+    {32844, "Tournament", M::BoardTheme, false, nullptr, kNoToolbar, false, nullptr,
+     "A quiet wooden board for long games\nTournament",
+     ChooseTheme<1>, nullptr, ThemeIs<1>},
+    {32845, "Smooth Edges", M::Settings, false, nullptr, kNoToolbar, false, nullptr,
+     "Edges drawn without steps where the graphics can\nSmooth Edges",
+     Toggle<&sSettings::smoothEdges>, nullptr, On<&sSettings::smoothEdges>},
     {32863, "Time Control...", M::Settings, true, nullptr, kNoToolbar, false, nullptr,
      "Minutes per side and seconds added per move\nTime Control",
      [](V v) { v.ChooseTimeControl(); }, [](S s) { return s.CanChooseTimeControl(); }, nullptr},
@@ -183,6 +226,7 @@ constexpr sMenuTitle kMenus[] = {
     {M::Settings, "&Settings", M::None},
     {M::GameLevel, "Game Level", M::Settings},
     {M::GameColor, "Select Game Color", M::Settings},
+    {M::BoardTheme, "Board Theme", M::Settings},
     {M::Help, "&Help", M::None},
 };
 // clang-format on

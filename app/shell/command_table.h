@@ -5,7 +5,17 @@
 class CScene;
 class CTavlionView;
 
-enum class CommandMenu { None, Actions, Moves, View, Settings, GameLevel, GameColor, Help };
+enum class CommandMenu {
+    None,
+    Actions,
+    Moves,
+    View,
+    Settings,
+    GameLevel,
+    GameColor,
+    BoardTheme,
+    Help
+};
 
 // One command of the window: where it appears, what it does, and when it is
 // enabled and checked. A rule left null means "always enabled" and "never

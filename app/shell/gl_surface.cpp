@@ -1,6 +1,7 @@
 #include "app/shell/gl_surface.h"
 
 #include <QExposeEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QResizeEvent>
@@ -94,6 +95,12 @@ void CGLSurface::mousePressEvent(QMouseEvent* event) {
 
 void CGLSurface::mouseMoveEvent(QMouseEvent* event) {
     emit MouseMoved(ToPixels(event->position()), event->buttons());
+}
+
+void CGLSurface::keyPressEvent(QKeyEvent* event) {
+    bool accepted = false;
+    emit KeyPressed(event, &accepted);
+    if (!accepted) QWindow::keyPressEvent(event);
 }
 
 void CGLSurface::wheelEvent(QWheelEvent* event) {

@@ -35,6 +35,9 @@ signals:
     void Resized(QSize pixels);
     void MousePressed(Qt::MouseButton button, QPoint pixel);
     void MouseMoved(QPoint pixel, Qt::MouseButtons buttons);
+    // A key pressed while this window has the keyboard; `accepted` is set
+    // by the receiver that takes it.
+    void KeyPressed(QKeyEvent* event, bool* accepted);
     // Wheel notches turned, away from the user positive; fractions come
     // from fine-grained wheels and touchpads.
     void WheelTurned(float notches);
@@ -44,6 +47,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:

@@ -181,6 +181,10 @@ void CMainFrame::BuildToolBar() {
 
 void CMainFrame::BuildStatusBar() {
     QStatusBar* bar = statusBar();
+    linkPane_ = new QLabel;
+    linkPane_->setObjectName(QStringLiteral("linkPane"));
+    linkPane_->hide();
+    bar->addPermanentWidget(linkPane_);
     const auto pane = [bar](const char* text) {
         auto* label = new QLabel(QString::fromLatin1(text));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -225,6 +229,9 @@ void CMainFrame::UpdateCommandStates() {
         action->setEnabled(!command.enabled || command.enabled(scene));
         if (command.checked) action->setChecked(command.checked(scene));
     }
+    const QString link = view_->LinkStatusText();
+    linkPane_->setText(link);
+    linkPane_->setVisible(!link.isEmpty());
     UpdateLockIndicators();
     UpdateGameStatus();
 }

@@ -52,6 +52,7 @@ private:
     CTavlionView* view_;
     QToolBar* toolBar_ = nullptr;
     std::map<int, QAction*> actions_;
+    QLabel* linkPane_ = nullptr; // what the link to the opponent does
     QLabel* capsPane_ = nullptr;
     QLabel* numPane_ = nullptr;
     QLabel* scrollPane_ = nullptr;

@@ -29,4 +29,5 @@ private:
     CBoardRenderer board_;
     CMoveListRenderer moveList_;
     CSky sky_;
+    float skyScale_ = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "app/controller/scene.h"
 #include "platform/bitmap_font.h"
+#include "render/board_theme.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -15,7 +16,6 @@ namespace {
 constexpr double kFieldOfView = 45.0;
 constexpr double kNear = 0.1;
 constexpr double kInitialFar = 20.0;
-constexpr double kCameraFar = 30.0;
 
 const platform::BitmapFontRequest kClockFont{"Arial", 30, 700, false};
 const platform::BitmapFontRequest kMoveListFont{"Arial", 20, 700, false};
@@ -88,7 +88,8 @@ void CSceneRenderer::ApplyCamera() {
     glLoadIdentity();
     // The far plane moves out with the camera and the sky (see DrawFrame).
     gluPerspective(kFieldOfView, scene_.aspect, kNear,
-                   kCameraFar * std::max(1.0, double(scene_.CameraZoom())));
+                   BoardTheme(scene_.settings.boardTheme).farPlane *
+                       std::max(1.0, double(scene_.CameraZoom())));
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     const point3d eye = scene_.Eye();
@@ -108,10 +109,13 @@ void CSceneRenderer::DrawFrame() {
         DeleteFonts();
         CreateFonts();
     }
+    const bool multisampled =
+        scene_.settings.smoothEdges && multisample_.Begin(scene_.viewWidth, scene_.viewHeight);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glPushMatrix();
     glMultMatrixf(scene_.settings.matrix);
-    if (scene_.settings.skyFlague && layers_.drawSky) {
+    const auto sky = [this] {
+        if (!scene_.settings.skyFlague || !layers_.drawSky) return;
         glEnable(GL_CULL_FACE);
         glCullFace(GL_FRONT);
         // The sky keeps its distance from the camera, growing and shrinking
@@ -123,14 +127,17 @@ void CSceneRenderer::DrawFrame() {
         layers_.drawSky();
         glPopMatrix();
         glCullFace(GL_BACK);
-    }
-    if (layers_.drawBoard)
-        layers_.drawBoard();
-    else
+    };
+    if (layers_.drawBoard) {
+        layers_.drawBoard(sky);
+    } else {
+        sky();
         DrawPlaceholderBoard();
+    }
     glPopMatrix();
     DrawClocks();
     if (scene_.settings.moveList && layers_.drawMoveList) layers_.drawMoveList();
+    if (multisampled) multisample_.End();
     glFlush();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/gl/multisample_target.h"
 #include "render/pixel_scale.h"
 
 #include <QImage>
@@ -20,7 +21,10 @@ public:
         std::function<void()> setUpSky;           // pictures of the sky
         std::function<void()> setUpBoardTextures; // textures of the board
         std::function<void()> drawSky;
-        std::function<void()> drawBoard; // board, figures, reflections, shadows
+        // Board, figures, reflections, shadows; it calls `background` (the
+        // sky) once its solid parts are drawn, so that the depth test spares
+        // the sky's pixels behind them.
+        std::function<void(const std::function<void()>& background)> drawBoard;
         std::function<void()> drawMoveList;
     };
 
@@ -35,7 +39,8 @@ public:
     void ApplyCamera();
     // A new size changes the viewport and the projection only.
     void Resize(int width, int height);
-    // Everything of a frame but the swap.
+    // Everything of a frame but the swap; with Smooth Edges drawn
+    // multisampled where the GL can.
     void DrawFrame();
     void DrawClocks();
     // The back buffer as an image, top row first.
@@ -55,6 +60,7 @@ private:
 
     CScene& scene_;
     sLayers layers_;
+    CMultisampleTarget multisample_; // Smooth Edges
     bool fontsBuilt_ = false;
     sPixelScale fontScale_; // the pixel ratio the fonts were built for
     bool resourcesReady_ = false;

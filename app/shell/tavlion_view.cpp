@@ -1,10 +1,12 @@
 #include "app/shell/tavlion_view.h"
 
 #include "app/shell/about_dialog.h"
+#include "app/shell/engine_dialog.h"
 #include "app/shell/gl_surface.h"
 #include "app/shell/promotion_chooser.h"
 #include "app/shell/sky_dialog.h"
 #include "app/shell/time_control_dialog.h"
+#include "net/qt_text.h"
 #include "platform/message_box.h"
 
 #ifdef TAVLION_HAVE_MUSIC_DIALOG
@@ -14,6 +16,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
@@ -48,6 +51,9 @@ CTavlionView::CTavlionView(QWidget* parent)
         if (button == Qt::LeftButton) OnLeftButtonDown(at);
     });
     connect(surface_, &CGLSurface::MouseMoved, this, &CTavlionView::OnMouseMove);
+    connect(surface_, &CGLSurface::KeyPressed, this, [this](QKeyEvent* event, bool* accepted) {
+        *accepted = OnKeyTyped(event->key(), event->modifiers(), event->text());
+    });
     connect(surface_, &CGLSurface::WheelTurned, this,
             [this](float notches) { scene_.ZoomCamera(notches); });
 }
@@ -88,6 +94,8 @@ bool CTavlionView::Create() {
     splash_ = new CSplashDlg(this);
     splash_->ShowCentred();
     timerId_ = startTimer(kTimerPeriodMs);
+    // Moves can be typed from the start.
+    setFocus();
     return true;
 }
 
@@ -192,13 +200,19 @@ std::string CTavlionView::SaveAsPath(const std::string& chosen, bool gameFilterS
     return hasExtension ? chosen : chosen + ".chs";
 }
 
+// A ".pgn" file chosen here is imported.
 void CTavlionView::OpenGameDialog() {
-    QFileDialog dialog(this, {}, {}, QString::fromLatin1(kGameFilter));
+    QFileDialog dialog(this, {}, {},
+                       QString::fromLatin1(kGameFilter) + ";;" + QString::fromLatin1(kPgnFilter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    scene_.OpenGame(dialog.selectedFiles().first().toStdString());
+    const QString path = dialog.selectedFiles().first();
+    if (path.endsWith(QStringLiteral(".pgn"), Qt::CaseInsensitive))
+        scene_.ImportPgnFile(path.toStdString());
+    else
+        scene_.OpenGame(path.toStdString());
 }
 
 void CTavlionView::SaveGameAsDialog() {
@@ -219,8 +233,16 @@ void CTavlionView::CloseConnection() {
     if (net_) net_->Close();
 }
 
+void CTavlionView::Reconnect() {
+    if (net_) net_->Reconnect();
+}
+
 void CTavlionView::ShowChat() {
     if (net_) net_->ShowChat();
+}
+
+QString CTavlionView::LinkStatusText() const {
+    return net_ ? net::AnsiToQString(::LinkStatusText(net_->LinkStatus())) : QString();
 }
 
 void CTavlionView::SendMoveToPeer(int fromX, int fromY, int toX, int toY, const sRuleState& rules) {
@@ -268,6 +290,11 @@ void CTavlionView::ChooseSky() {
         },
         this);
     dialog.exec();
+}
+
+void CTavlionView::ChooseEngine() {
+    CEngineDialog dialog(scene_.OutsideEngine(), this);
+    if (dialog.exec() == QDialog::Accepted) scene_.SetOutsideEngine(dialog.Settings());
 }
 
 // The controller asks for its sky once the settings are loaded, which is

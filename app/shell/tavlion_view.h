@@ -48,10 +48,14 @@ public:
     void SaveGameAsDialog();
     void ConnectToPeer();
     void CloseConnection() override;
+    void Reconnect();
     void ShowChat();
+    // What the link to the opponent is doing, for the status bar.
+    QString LinkStatusText() const;
     void CloseMainWindow();
     void ChooseSky();
     void ChooseTimeControl();
+    void ChooseEngine();
     void ShowAbout();
     void OpenHelp();
     // A game kept at the last exit: offered at once, or when the splash has
@@ -60,6 +64,17 @@ public:
     void OfferUnfinishedGameAfterSplash() { offerUnfinished_ = true; }
     // The help file to open: the page of the start-up directory, or empty.
     QString HelpDocument() const;
+    // Games and positions in standard notation.
+    void ExportPgnDialog();
+    void ImportPgnDialog();
+    void CopyGame();
+    void CopyPosition();
+    void PastePosition();
+    // A key for the move being typed: letters, digits and signs add to it,
+    // Backspace takes one back, Enter plays it, Escape clears it. False
+    // when the key is not one of these.
+    bool OnKeyTyped(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+    const QString& TypedMove() const { return typed_; }
 
     // Window events, also driven by tests with pixel positions.
     void OnTimer();
@@ -88,9 +103,12 @@ public:
     void SendDrawToPeer(const std::string& word) override;
     void SetBusy(bool busy) override;
     void AnimateMove(CFigure* figure, CFigure* captured, int toX, int toY) override;
+    int ChoosePgnGame(const std::vector<notation::PgnGameEntry>& games) override;
+    std::string PeerNickname() const override;
 
     static constexpr int kTimerPeriodMs = 500;
     static constexpr const char* kGameFilter = "Tavlion R File (*.chs)";
+    static constexpr const char* kPgnFilter = "PGN Game (*.pgn)";
 
 signals:
     // Something a command's rules read may have changed.
@@ -98,8 +116,11 @@ signals:
 
 protected:
     void timerEvent(QTimerEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void ShowTypedMove();
+
     CGLSurface* surface_;
     QWidget* container_;
     CScene scene_;
@@ -113,5 +134,6 @@ private:
     int timerId_ = 0;
     QPoint lastMouse_;
     bool created_ = false;
+    QString typed_; // the move being typed
     bool offerUnfinished_ = false;
 };

@@ -12,6 +12,7 @@
 #include "net/qt_text.h"
 #include "platform/message_box.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocalSocket>
@@ -58,6 +59,7 @@ const CTestHook::sHookCommand CTestHook::kCommands[] = {
     {"answer", "answer yes|no", &CTestHook::Answer},
     {"promote", "promote knight|bishop|rook|queen", &CTestHook::Promote},
     {"where", "where <command id>", &CTestHook::Where},
+    {"link", "link (the status bar's line about the opponent)", &CTestHook::Link},
     {"quit", "quit", &CTestHook::Quit},
     {"status", "status: the status bar's message", &CTestHook::Status},
 };
@@ -189,6 +191,7 @@ std::string CTestHook::Connect(const sHookRequest& request) {
     connectRequest.server = args[0] == "server";
     connectRequest.address = args[1];
     connectRequest.port = ParsePortText(args[2]);
+    connectRequest.discoverable = view.Scene().settings.discoverable != 0;
     connectRequest.nickname = args[3];
     for (size_t i = 4; i < args.size(); ++i) connectRequest.nickname += ' ' + args[i];
     const bool started = view.Net()->Start(connectRequest);
@@ -241,8 +244,8 @@ std::string CTestHook::State(const sHookRequest&) {
            " color=" + std::to_string(scene.settings.playerColor) +
            " current=" + std::to_string(scene.settings.currentMove) +
            " waiting=" + std::to_string(scene.waitingForPeer) +
-           " started=" + std::to_string(scene.gameStarted) +
-           " over=" + std::to_string(scene.board.gameOver);
+           " started=" + std::to_string(scene.gameStarted) + " over=" +
+           std::to_string(scene.board.gameOver) " lost=" + std::to_string(scene.connectionLost);
 }
 
 std::string CTestHook::Moves(const sHookRequest&) {
@@ -304,6 +307,14 @@ std::string CTestHook::Where(const sHookRequest& request) {
     if (!button || !button->isVisible()) return Error("not on the toolbar");
     const QPoint centre = button->mapToGlobal(button->rect().center());
     return "ok " + std::to_string(centre.x()) + " " + std::to_string(centre.y());
+}
+
+std::string CTestHook::Link(const sHookRequest&) {
+    CMainFrame* frame = Frame();
+    if (!frame) return kNoWindow;
+    const QLabel* pane = frame->findChild<QLabel*>(QStringLiteral("linkPane"));
+    const std::string text = pane && !pane->isHidden() ? net::QStringToAnsi(pane->text()) : "";
+    return "ok " + OneLine(text);
 }
 
 // The window closes as its close box would, after the reply has gone.

@@ -63,6 +63,7 @@ private:
     std::string Answer(const sHookRequest&);
     std::string Promote(const sHookRequest&);
     std::string Where(const sHookRequest&);
+    std::string Link(const sHookRequest&);
     std::string Quit(const sHookRequest&);
     std::string Status(const sHookRequest&);
 

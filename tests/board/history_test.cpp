@@ -234,6 +234,30 @@ TEST_F(History, GoToStartWhenTheComputerOpened) {
     EXPECT_EQ(board.FigureAt(4, 3)->type, kPawn);
 }
 
+// A set-up position may give Black the first move: with no move made yet,
+// the start is Black's turn, not White's as a count of moves would say.
+TEST_F(History, ASetUpGameThatBlackBeginsKeepsBlackToMove) {
+    services.playerMode = 1;
+    const std::vector<sState> kings = {{kKing, kWhite, 4, 0}, {kKing, kBlack, 4, 7}};
+    board.SetUpGame(kings, sRuleState{}, kBlack);
+    ASSERT_EQ(board.history.Count(), 1);
+    EXPECT_EQ(board.figures.Count(), 2);
+    board.GoToStart();
+    EXPECT_EQ(services.currentMove, kBlack);
+    board.GoToEnd();
+    EXPECT_EQ(services.currentMove, kBlack);
+
+    // Against the computer, which then opens: its move will share record 0.
+    services.playerMode = 0;
+    services.playerColor = kWhite;
+    board.SetUpGame(kings, sRuleState{}, kBlack);
+    EXPECT_TRUE(board.ComputerOpens());
+    EXPECT_TRUE(board.history.Empty());
+    board.ResetGame();
+    EXPECT_FALSE(board.ComputerOpens());
+    EXPECT_EQ(board.history.Count(), 1);
+}
+
 TEST_F(History, NetworkGamesKeepNoHistory) {
     services.networkGame = 1;
     NewGame();

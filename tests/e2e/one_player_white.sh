@@ -76,12 +76,18 @@ keys=$(ini_keys "$ini" | tr '\n' '|')
 expected="Music|Sound Effects|Game Level|Player Mode|Player Color|Current Move|Matrix|"
 expected+="Camera Position|Mirror|YAngle|Sky Number|Sky Flague|Animation|Shadows|Letters|"
 expected+="Delete Figures|Textured Figures|Textured Board|Timer|Nickname|Move List|Draw Mode|"
-expected+="Camera Distance|Restore Unfinished Game|Time Control Minutes|Time Control Increment|"
+expected+="Camera Distance|Standard Notation|Board Theme|Smooth Edges|Restore Unfinished Game|Discoverable|Time Control Minutes|Time Control Increment|"
+expected+="Engine|Engine Program|Engine Time Easy|Engine Skill Level Easy|Engine Elo Easy|"
+expected+="Engine Time Medium|Engine Skill Level Medium|Engine Elo Medium|"
+expected+="Engine Time Difficult|Engine Skill Level Difficult|Engine Elo Difficult|"
 [ "$keys" = "$expected" ] || e2e_fail "Tavlion.INI keys: $keys"
+[ -z "$(ini_value "$game.chs" Discoverable)" ] || e2e_fail "a game file holds a program setting"
 # The defaults of a fresh start: one player, White, Easy, everything shown.
 for pair in "Music=1" "Sound Effects=1" "Game Level=0" "Player Mode=0" "Player Color=0" \
     "Mirror=1" "Sky Flague=1" "Animation=1" "Shadows=1" "Letters=1" "Delete Figures=1" \
-    "Textured Figures=0" "Textured Board=1" "Timer=1" "Nickname=Player" "Move List=1"; do
+    "Textured Figures=0" "Textured Board=1" "Timer=1" "Nickname=Player" "Move List=1" \
+    "Discoverable=1" "Engine=0" "Engine Time Easy=100" "Engine Time Medium=500" \
+    "Engine Time Difficult=2000"; do
     [ "$(ini_value "$ini" "${pair%%=*}")" = "${pair#*=}" ] || e2e_fail "default $pair not kept"
 done
 
@@ -98,5 +104,5 @@ e2e_save_as "$again"
     e2e_fail "the opened game differs from the saved one"
 [ "$(chs_moves "$again.chs" | wc -l)" -ge 4 ] || e2e_fail "the move list was not restored"
 e2e_exit
-[ "$(ini_keys "$ini" | wc -l)" = 26 ] || e2e_fail "Tavlion.INI lost keys at the second exit"
+[ "$(ini_keys "$ini" | tr '\n' '|')" = "$expected" ] || e2e_fail "Tavlion.INI lost keys at the second exit"
 e2e_log "passed"

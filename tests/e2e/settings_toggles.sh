@@ -6,12 +6,7 @@ source "$(dirname "$0")/lib/e2e.sh"
 e2e_init "$@"
 
 e2e_launch game
-e2e_menu s t # Settings > Two Players
-e2e_move e2 e4
-e2e_facing black
-e2e_move d7 d5
-e2e_facing white
-e2e_move e4 d5 # the black pawn goes beside the board
+e2e_two_players_capture # the black pawn goes beside the board
 e2e_menu s
 e2e_shot settings-menu >/dev/null
 xdotool key Escape

@@ -11,7 +11,8 @@ prefix=$root/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 lib=$prefix/lib/tavlion
-for path in bin/tavlion lib/tavlion/Tavlion lib/tavlion/libEngine.so lib/tavlion/libTonmark.so \
+for path in bin/tavlion bin/tavlion-uci lib/tavlion/Tavlion lib/tavlion/tavlion-uci \
+    lib/tavlion/libEngine.so lib/tavlion/libTonmark.so \
     lib/tavlion/Sounds lib/tavlion/Textures lib/tavlion/Environment \
     share/applications/tavlion.desktop share/icons/hicolor/64x64/apps/tavlion.png \
     share/icons/hicolor/256x256/apps/tavlion.png; do
@@ -23,6 +24,16 @@ if ldd "$lib/Tavlion" | grep -q "$build"; then
     echo "the installed program still links into the build tree" >&2
     exit 1
 fi
+
+# The UCI engine answers from any folder, through the link on the path, and
+# leaves nothing in the folder it was started from.
+mkdir -p "$root/gui"
+answer=$(cd "$root/gui" && printf 'uci\nposition startpos moves e2e4\ngo depth 3\nquit\n' |
+    timeout 60 "$prefix/bin/tavlion-uci")
+grep -qx 'id name Tavlion' <<<"$answer" || { echo "tavlion-uci: no id: $answer" >&2; exit 1; }
+grep -q '^bestmove [a-h][1-8][a-h][1-8]$' <<<"$answer" ||
+    { echo "tavlion-uci: no move: $answer" >&2; exit 1; }
+[[ -z $(ls -A "$root/gui") ]] || { echo "tavlion-uci left files behind" >&2; exit 1; }
 
 # The launcher gives the user a folder of their own beside the shared data.
 export HOME=$root/home XDG_DATA_HOME=

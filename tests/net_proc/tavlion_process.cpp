@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
+#include <QUdpSocket>
 
 #include <csignal>
 #include <sys/prctl.h>
@@ -23,7 +24,16 @@ constexpr const char* kSettings = "[Settings]\r\nMusic=0\r\nSound Effects=0\r\nS
 
 } // namespace
 
-TavlionProcess::TavlionProcess(std::string name) : name_(std::move(name)) {}
+TavlionProcess::TavlionProcess(std::string name, std::string settings)
+    : name_(std::move(name)), settings_(std::move(settings)) {}
+
+uint16_t TavlionProcess::DiscoveryPort() {
+    static const uint16_t port = [] {
+        QUdpSocket probe;
+        return probe.bind(QHostAddress::LocalHost, 0) ? probe.localPort() : uint16_t(0);
+    }();
+    return port;
+}
 
 TavlionProcess::~TavlionProcess() {
     if (process_.state() != QProcess::NotRunning) {
@@ -50,7 +60,8 @@ bool TavlionProcess::Start() {
         }
     }
     QFile settings(folder_.filePath(QStringLiteral("Tavlion.INI")));
-    if (!settings.open(QIODevice::WriteOnly) || settings.write(kSettings) < 0) {
+    if (!settings.open(QIODevice::WriteOnly) || settings.write(kSettings) < 0 ||
+        settings.write(settings_.c_str()) < 0) {
         failure_ = "cannot write the settings";
         return false;
     }
@@ -59,6 +70,8 @@ bool TavlionProcess::Start() {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("TAVLION_TEST_HOOK"),
                        folder_.filePath(QStringLiteral("hook")));
+    environment.insert(QStringLiteral("TAVLION_LOCAL_DISCOVERY_PORT"),
+                       QString::number(DiscoveryPort()));
     process_.setProcessEnvironment(environment);
     process_.setWorkingDirectory(folder_.path());
     // A test that dies takes its programs with it.

@@ -13,7 +13,8 @@
 // keeps its own "Tavlion.INI".
 class TavlionProcess {
 public:
-    explicit TavlionProcess(std::string name);
+    // `settings`: lines added to the quiet settings the copy starts with.
+    explicit TavlionProcess(std::string name, std::string settings = {});
     ~TavlionProcess();
     TavlionProcess(const TavlionProcess&) = delete;
     TavlionProcess& operator=(const TavlionProcess&) = delete;
@@ -47,10 +48,15 @@ public:
     std::string Output() { return process_.readAllStandardError().toStdString(); }
     QString Folder() const { return folder_.path(); }
 
+    // Discovery stays on this machine, on a port all copies of one test
+    // process share.
+    static uint16_t DiscoveryPort();
+
 private:
     std::string ReadLine();
 
     std::string name_;
+    std::string settings_;
     QTemporaryDir folder_;
     QProcess process_;
     QLocalSocket hook_;

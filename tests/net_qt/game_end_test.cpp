@@ -76,7 +76,7 @@ TEST_F(GameEndNetTest, TheOfferingSidesMoveWithdrawsItsOffer) {
 }
 
 // Their bytes are packets of the one layout every build reads: a reader
-// that knows no kind 6 or 7 reads them whole and finds the next packet.
+// that knows no kind 7 or 8 reads them whole and finds the next packet.
 TEST(GameEndPackets, NewKindsAreWholePacketsOfTheOneLayout) {
     std::vector<uint8_t> bytes = CPkg::Text(PKG_RESIGN, {}).ToBytes();
     EXPECT_EQ(bytes.size(), 62u);

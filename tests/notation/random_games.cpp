@@ -35,4 +35,11 @@ RandomGame PlayRandomGame(uint32_t seed, int maxPlies, const Position& start) {
     return game;
 }
 
+RandomGame PlayGameOfLength(int plies) {
+    for (uint32_t seed = 1;; ++seed) {
+        RandomGame game = PlayRandomGame(seed, plies);
+        if (int(game.moves.size()) == plies) return game;
+    }
+}
+
 } // namespace notation::testing

@@ -19,4 +19,7 @@ struct RandomGame {
 // that short games meet them too.
 RandomGame PlayRandomGame(uint32_t seed, int maxPlies, const Position& start = StartPosition());
 
+// The first of those games (by seed) that lasts `plies` moves of both sides.
+RandomGame PlayGameOfLength(int plies);
+
 } // namespace notation::testing

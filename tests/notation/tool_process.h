@@ -1,8 +1,9 @@
 #pragma once
 
 #include <string>
-#include <sys/types.h>
 #include <vector>
+
+#include "platform/child_process.h"
 
 namespace notation::testing {
 
@@ -18,16 +19,15 @@ public:
     ToolProcess(const ToolProcess&) = delete;
     ToolProcess& operator=(const ToolProcess&) = delete;
 
-    bool Running() const { return pid_ > 0; }
-    void Send(const std::string& line);
+    bool Running() const { return child_.Started(); }
+    void Send(const std::string& line) { child_.Send(line); }
     // The next line without its end; false at the end of the output.
-    bool ReadLine(std::string& line);
+    bool ReadLine(std::string& line) {
+        return child_.ReadLine(line, -1) == platform::ChildProcess::Read::kLine;
+    }
 
 private:
-    pid_t pid_ = -1;
-    int in_ = -1;  // the program's standard input
-    int out_ = -1; // its standard output
-    std::string buffer_;
+    platform::ChildProcess child_;
 };
 
 // Runs `path` with `arguments`, standard output and error to the files

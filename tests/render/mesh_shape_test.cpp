@@ -119,7 +119,24 @@ TEST(PieceMeshes, KnightLooksTowardsMinusXPlusY) {
     EXPECT_FLOAT_EQ(b.z0, 0);
     EXPECT_NEAR(b.z1, 1.132f, 0.003f);
     EXPECT_EQ(UnmatchedEdges(t), 0);
-    EXPECT_GT(SignedVolume(t), 0);
+    EXPECT_EQ(t.vertexCount, 1644u);
+    EXPECT_EQ(t.faceCount, 2804u);
+    // A head with volume, not a slab: little of its surface faces straight
+    // to either side, where a cut-out outline has its two flat faces.
+    double area = 0, sideways = 0;
+    for (std::uint32_t i = 0; i < t.faceCount; ++i) {
+        const vert_t &a = t.vertices[t.faces[i].a], &b = t.vertices[t.faces[i].b],
+                     &c = t.vertices[t.faces[i].c];
+        const double ux = b.x - a.x, uy = b.y - a.y, uz = b.z - a.z;
+        const double vx = c.x - a.x, vy = c.y - a.y, vz = c.z - a.z;
+        const double nx = uy * vz - uz * vy, ny = uz * vx - ux * vz, nz = ux * vy - uy * vx;
+        const double twice = std::sqrt(nx * nx + ny * ny + nz * nz);
+        if (twice == 0) continue;
+        area += twice;
+        // The lateral axis is (1, 1, 0) / sqrt(2), across the facing diagonal.
+        if (std::abs(nx + ny) / std::sqrt(2.0) / twice > 0.97) sideways += twice;
+    }
+    EXPECT_LT(sideways / area, 0.2) << sideways / area;
 }
 
 // Flat meshes wind counter-clockwise seen from above and never overlap:

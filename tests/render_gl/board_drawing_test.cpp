@@ -4,6 +4,9 @@
 #include "render_gl/drawing_services.h"
 #include "render_gl/gl_fixture.h"
 
+#include <algorithm>
+#include <cmath>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -16,9 +19,14 @@ protected:
         glFinish();
     }
 
-    int CountPixels(int r, int g, int b) const {
+    static std::vector<sPixel> ReadFrame() {
         std::vector<sPixel> frame(kSize * kSize);
         glReadPixels(0, 0, kSize, kSize, GL_RGBA, GL_UNSIGNED_BYTE, frame.data());
+        return frame;
+    }
+
+    int CountPixels(int r, int g, int b) const {
+        const std::vector<sPixel> frame = ReadFrame();
         int n = 0;
         for (const sPixel& p : frame) n += Near(p, r, g, b, 3);
         return n;
@@ -118,6 +126,83 @@ TEST_F(BoardDrawingTest, CapturedFiguresStandBesideTheBoard) {
     EXPECT_TRUE(background(At(4.5f, 1.5f)));
     EXPECT_FALSE(background(At(-5.0f, 3.5f))) << "the first white non-pawn";
     EXPECT_TRUE(background(At(-5.0f, 2.5f)));
+}
+
+// Tournament keeps its captured figures in a tray at the window's left edge,
+// upright whichever way the board is turned, and none beside the board.
+TEST_F(BoardDrawingTest, TournamentCapturedFiguresStandInATrayThatIgnoresTheBoardsTurn) {
+    renderer.SetTheme(BoardTheme(1));
+    services.deleteFigures = 1;
+    for (int i = 0; i < 3; ++i) board.capturedBlack.Append(new CFigure{kPawn, 1, 0, 0, 0});
+    board.capturedWhite.Append(new CFigure{kQueen, 0, 0, 0, 0});
+    const auto background = [](const sPixel& p) { return Near(p, 0, 0, 255, 0); };
+    // The columns [from, to) of the frame drawn last.
+    const auto columns = [&](int from, int to) {
+        const std::vector<sPixel> frame = ReadFrame();
+        std::vector<sPixel> band;
+        for (int y = 0; y < kSize; ++y)
+            for (int x = from; x < to; ++x) band.push_back(frame[std::size_t(y * kSize + x)]);
+        return band;
+    };
+    // Left of the board and its frame in every quarter turn.
+    const auto tray = [&] { return columns(0, 28); };
+    Draw();
+    const std::vector<sPixel> straight = tray();
+    EXPECT_GT(std::count_if(straight.begin(), straight.end(), std::not_fn(background)), 100);
+    // Classic would stand Black's captures right of the board; past the
+    // frame there is only the background.
+    const std::vector<sPixel> right =
+        columns(int((4.6f + kHalfSpan) / (2 * kHalfSpan) * kSize), kSize);
+    EXPECT_TRUE(std::all_of(right.begin(), right.end(), background)) << "nothing beside the board";
+    for (float turn : {90.0f, 180.0f}) {
+        glLoadIdentity();
+        glRotatef(turn, 0, 0, 1);
+        Draw();
+        EXPECT_EQ(tray(), straight) << "turned by " << turn;
+    }
+}
+
+// The tray starts below the clocks' band, which is twice as tall at two
+// device pixels a point.
+TEST_F(BoardDrawingTest, TournamentTrayStaysBelowTheClocksAtEveryPixelRatio) {
+    renderer.SetTheme(BoardTheme(1));
+    services.deleteFigures = 1;
+    board.capturedBlack.Append(new CFigure{kPawn, 1, 0, 0, 0});
+    // Figure pixels in the rows above the band's lower edge at ratio 2.
+    const auto aboveTheBand = [&] {
+        const std::vector<sPixel> frame = ReadFrame();
+        int n = 0;
+        for (int y = kSize - 2 * 48; y < kSize; ++y)
+            for (int x = 0; x < 28; ++x) // left of the board
+                n += !Near(frame[std::size_t(y * kSize + x)], 0, 0, 255, 0);
+        return n;
+    };
+    Draw();
+    EXPECT_GT(aboveTheBand(), 50) << "at ratio 1 the pawn stands higher";
+    renderer.SetPixelScale({2.0f});
+    Draw();
+    EXPECT_EQ(aboveTheBand(), 0);
+}
+
+TEST_F(BoardDrawingTest, TournamentLettersStandOnTheFrameOutsideTheSquares) {
+    renderer.SetTheme(BoardTheme(1));
+    services.letters = 1;
+    Draw();
+    const sBoardTheme& t = BoardTheme(1);
+    const auto ink = [&](const sPixel& p) {
+        return Near(p, int(t.glyph.r * 255), int(t.glyph.g * 255), int(t.glyph.b * 255), 3);
+    };
+    const std::vector<sPixel> frame = ReadFrame();
+    int onFrame = 0, onSquares = 0;
+    for (int y = 0; y < kSize; ++y)
+        for (int x = 0; x < kSize; ++x) {
+            const float bx = float(x) / kSize * 2 * kHalfSpan - kHalfSpan;
+            const float by = float(y) / kSize * 2 * kHalfSpan - kHalfSpan;
+            const bool inside = std::abs(bx) < 3.95f && std::abs(by) < 3.95f;
+            (inside ? onSquares : onFrame) += ink(frame[std::size_t(y * kSize + x)]);
+        }
+    EXPECT_GT(onFrame, 100);
+    EXPECT_EQ(onSquares, 0);
 }
 
 TEST_F(BoardDrawingTest, GlyphsOnlyWithLetters) {

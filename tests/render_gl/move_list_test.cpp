@@ -22,6 +22,21 @@ TEST(MoveListText, WhiteStartsTheLineAndBlackCompletesIt) {
     EXPECT_EQ(CMoveListRenderer::LineText(table, 1, 1, white), " : E7 - E5");
 }
 
+TEST(MoveListText, StandardNotationNumbersEachFullMove) {
+    const sMoveNotation white{{"e4", "e5", "Nf3"}, 1, 0};
+    std::string line;
+    EXPECT_EQ(CMoveListRenderer::NotationLineText(white, 0, 0, line), "1. e4");
+    EXPECT_EQ(CMoveListRenderer::NotationLineText(white, 0, 1, line), "1. e4 e5");
+    EXPECT_EQ(CMoveListRenderer::NotationLineText(white, 0, 2, line), "2. Nf3");
+    EXPECT_EQ(CMoveListRenderer::NotationLineText(white, 1, 1, line), "1. ... e5");
+
+    // A game that Black begins, from move 12.
+    const sMoveNotation black{{"e5", "e4", "Kd7"}, 12, 1};
+    EXPECT_EQ(CMoveListRenderer::NotationLineText(black, 0, 0, line), "12. ... e5");
+    EXPECT_EQ(CMoveListRenderer::NotationLineText(black, 0, 1, line), "13. e4");
+    EXPECT_EQ(CMoveListRenderer::NotationLineText(black, 0, 2, line), "13. e4 Kd7");
+}
+
 TEST(MoveListText, ArrowsOnceTheLinesFillTheView) {
     EXPECT_FALSE(CMoveListRenderer::NeedsArrows(15, 240)); // 7 lines, room for 8
     EXPECT_TRUE(CMoveListRenderer::NeedsArrows(16, 240));
@@ -50,9 +65,9 @@ protected:
         }
     }
 
-    void Draw(int moveCount) {
+    void Draw(int moveCount, const sMoveNotation* notation = nullptr) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        list.Draw(table, moveCount, kSize, kSize);
+        list.Draw(table, moveCount, kSize, kSize, {}, notation);
         glFinish();
     }
     // A pixel inside the first character of line `line`.
@@ -80,6 +95,18 @@ TEST_F(MoveListTest, TheLastMovePlayedIsRedAndTheRestGreen) {
     EXPECT_TRUE(Near(LineStart(1), 77, 242, 77)) << "the redo tail stays green";
     EXPECT_EQ(list.arrows.arrowsShown, 0);
     EXPECT_TRUE(Near(WindowPixel(kSize - 12, 90), 0, 0, 255)) << "no arrows";
+}
+
+// Black's first move has a line of its own, and White's reply opens the next.
+TEST_F(MoveListTest, AGameThatBlackBeginsStartsWithALineOfItsOwn) {
+    AddMoves(table, 2);
+    const sMoveNotation notation{{"e5", "e4"}, 1, 1};
+    Draw(1, &notation);
+    EXPECT_TRUE(Near(LineStart(0), 242, 77, 77));
+    EXPECT_TRUE(Near(LineStart(1), 77, 242, 77));
+    Draw(2);
+    EXPECT_TRUE(Near(LineStart(0), 242, 77, 77)) << "without it both share the first line";
+    EXPECT_TRUE(Near(LineStart(1), 0, 0, 255));
 }
 
 TEST_F(MoveListTest, ArrowsScrollByOneFullMove) {

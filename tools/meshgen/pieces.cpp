@@ -8,6 +8,7 @@
 #include <cmath>
 #include <numbers>
 #include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -153,50 +154,104 @@ MeshBuilder KingMesh() {
 }
 
 MeshBuilder KnightMesh() {
-    // The horse's head faces the board's (-x, +y) diagonal.
-    Profile foot = Foot(0.212, 1.0);
-    foot.CurveTo({0.11, 0.18}, {0.1, 0.19}, {0.08, 0.2}, 2);
-    foot.LineTo(0, 0.2);
-    MeshBuilder m = Revolve(foot, kSegments);
-    // Side view: s runs from the mane (-) to the muzzle (+), z up;
-    // counter-clockwise from the back of the base. The mane's locks are the
-    // waves down the back, the mouth the dip in the muzzle.
-    const std::vector<Point2> design = {
-        {-0.17, 0.15},  {0.0, 0.15},     {0.16, 0.15},  {0.19, 0.25},   {0.18, 0.36},
-        {0.14, 0.46},   {0.13, 0.52},    {0.16, 0.57},  {0.24, 0.6},    {0.31, 0.61},
-        {0.36, 0.63},   {0.39, 0.67},    {0.39, 0.72},  {0.37, 0.76},   {0.32, 0.8},
-        {0.26, 0.85},   {0.2, 0.91},     {0.16, 0.96},  {0.14, 1.02},   {0.135, 1.08},
-        {0.125, 1.15},  {0.095, 1.165},  {0.065, 1.1},  {0.04, 1.06},   {0.0, 1.05},
-        {-0.06, 1.025}, {-0.095, 0.975}, {-0.13, 0.96}, {-0.15, 0.91},  {-0.18, 0.88},
-        {-0.185, 0.83}, {-0.205, 0.79},  {-0.2, 0.74},  {-0.215, 0.68}, {-0.205, 0.63},
-        {-0.215, 0.56}, {-0.205, 0.44},  {-0.2, 0.32},  {-0.19, 0.22}};
-    // Smooth the design (Chaikin, two rounds), keeping it closed, then stretch
-    // it up so the ear's rounded tip still reaches the piece's full height.
-    std::vector<Point2> outline = design;
-    for (int round = 0; round < 2; ++round) {
-        std::vector<Point2> finer;
-        for (std::size_t i = 0; i < outline.size(); ++i) {
-            const Point2 a = outline[i], b = outline[(i + 1) % outline.size()];
-            finer.push_back({0.75 * a.x + 0.25 * b.x, 0.75 * a.y + 0.25 * b.y});
-            finer.push_back({0.25 * a.x + 0.75 * b.x, 0.25 * a.y + 0.75 * b.y});
-        }
-        outline = std::move(finer);
-    }
-    double highest = 0;
-    for (const Point2& p : outline) highest = std::max(highest, p.y);
-    for (Point2& p : outline) p.y = 0.15 + (p.y - 0.15) * (1.132 - 0.15) / (highest - 0.15);
+    // One tube from the sole up the neck, over the poll and out to the
+    // muzzle, then ears and eyes. It faces the board's (-x, +y) diagonal:
+    // s runs that way, the lateral axis across it, z up.
     const double d = 1 / std::sqrt(2.0);
-    // Linear in s and z, so each side stays flat and shades evenly: the head
-    // narrows towards the muzzle and the ears.
-    const auto halfThickness = [](double s, double z) {
-        return 0.09 - 0.07 * s - 0.02 * (z - 0.6);
+    const Point3 forward{-d, d, 0}, lateral{d, d, 0};
+    const auto place = [&](double s, double l, double z) {
+        return Point3{s * forward.x + l * lateral.x, s * forward.y + l * lateral.y, z};
     };
-    m.Append(ExtrudeOutline(outline, {-d, d}, halfThickness, 0.02, 4));
-    // Eyes, set into either cheek.
-    for (double side : {1.0, -1.0}) {
-        const double s = 0.165, z = 0.87, w = side * (halfThickness(s, z) - 0.012);
-        m.Append(Sphere(-s * d + w * d, s * d + w * d, z, 0.03, 5, 10));
+    // A cross-section: its centre (s, z), the tilt of its plane from level
+    // towards the muzzle (degrees), its half width across and its half depth
+    // in the (s, z) plane, deeper behind by `mane` (the crest of the neck).
+    struct Section {
+        double s, z, tilt, width, depth, mane;
+        bool crease;
+    };
+    const Section sections[] = {
+        // The foot: sole, plinth, moulding and bead, level and round.
+        {0, 0, 0, 0.212, 0.212, 0, true},
+        {0, 0.035, 0, 0.212, 0.212, 0, true},
+        {0, 0.07, 0, 0.2, 0.2, 0, false},
+        {0, 0.095, 0, 0.17, 0.17, 0, false},
+        {0, 0.112, 0, 0.142, 0.142, 0, false},
+        {0, 0.13, 0, 0.128, 0.128, 0, false},
+        {0, 0.15, 0, 0.136, 0.136, 0, false},
+        {0, 0.17, 0, 0.13, 0.13, 0, true},
+        // The neck widens into the base and carries the mane up its back.
+        {0, 0.19, 0, 0.125, 0.13, 0, true},
+        {0.005, 0.25, 4, 0.112, 0.135, 0.01, false},
+        {0.01, 0.34, 6, 0.102, 0.13, 0.025, false},
+        {0.012, 0.44, 6, 0.095, 0.122, 0.038, false},
+        {0.016, 0.54, 8, 0.09, 0.115, 0.045, false},
+        {0.026, 0.64, 14, 0.086, 0.11, 0.045, false},
+        {0.045, 0.73, 26, 0.084, 0.106, 0.04, false},
+        {0.075, 0.81, 48, 0.084, 0.104, 0.028, false},
+        {0.115, 0.855, 78, 0.084, 0.104, 0.012, false},
+        // The head, turning forward and down to the muzzle.
+        {0.16, 0.86, 105, 0.082, 0.1, 0, false},
+        {0.205, 0.835, 118, 0.077, 0.092, 0, false},
+        {0.245, 0.8, 124, 0.071, 0.084, 0, false},
+        {0.28, 0.765, 127, 0.066, 0.077, 0, false},
+        {0.31, 0.735, 128, 0.063, 0.072, 0, false},
+        {0.335, 0.712, 128, 0.06, 0.066, 0, true},
+        {0.353, 0.696, 128, 0.053, 0.057, 0, false},
+        {0.366, 0.685, 128, 0.042, 0.045, 0, false},
+        {0.374, 0.678, 128, 0.028, 0.03, 0, false},
+        {0.378, 0.675, 128, 0.013, 0.014, 0, false},
+    };
+    constexpr int kRound = 48;
+    std::vector<LoftRing> rings;
+    for (const Section& c : sections) {
+        const double t = c.tilt * kPi / 180;
+        // In the (s, z) plane: the section's own "front" (down for the head).
+        const double ns = std::cos(t), nz = -std::sin(t);
+        LoftRing ring;
+        ring.crease = c.crease;
+        for (int k = 0; k < kRound; ++k) {
+            const double a = 2 * kPi * k / kRound, across = c.width * std::cos(a);
+            const double sine = std::sin(a);
+            const double behind = sine < 0 ? c.mane * sine * sine : 0;
+            const double in = sine * c.depth - behind;
+            ring.points.push_back(place(c.s + in * ns, across, c.z + in * nz));
+        }
+        rings.push_back(std::move(ring));
     }
+    MeshBuilder m = Loft(rings, place(0, 0, 0), place(0.386, 0, 0.669));
+
+    // Ears on the poll, leaning back and a little apart, their tips the
+    // piece's highest points.
+    const double earTop = 1.132;
+    for (double side : {1.0, -1.0}) {
+        Profile p;
+        p.LineTo(0.03, 0).LineTo(0.028, 0.07).LineTo(0.015, 0.14).LineTo(0, 0.18);
+        MeshBuilder ear = Revolve(p, 7);
+        const double lean = -0.35, spread = 0.22 * side, cl = std::cos(lean), sl = std::sin(lean);
+        const double cs = std::cos(spread), ss = std::sin(spread);
+        double highest = -1;
+        for (vert_t& v : ear.vertices) {
+            // Flatten across, lean back (towards -s) and out; x is s, y across.
+            const double s0 = v.x, l0 = v.y * 0.7, z0 = v.z;
+            const double s1 = s0 * cl + z0 * sl, z1 = -s0 * sl + z0 * cl;
+            const double l2 = l0 * cs + z1 * ss, z2 = -l0 * ss + z1 * cs;
+            const Point3 q = place(0.1 + s1, 0.042 * side + l2, z2);
+            v.x = float(q.x), v.y = float(q.y), v.z = float(q.z);
+            highest = std::max(highest, q.z);
+        }
+        ear.Translate(0, 0, earTop - highest);
+        WindOutwards(ear); // placing it turned it inside out
+        m.Append(ear);
+    }
+    // Eyes, set into either side of the head.
+    for (double side : {1.0, -1.0}) {
+        const Point3 c = place(0.19, 0.07 * side, 0.89);
+        m.Append(Sphere(c.x, c.y, c.z, 0.022, 2, 6));
+    }
+    if (m.vertices.size() != 1644 || m.faces.size() != 2804)
+        throw std::logic_error("the knight must have 1644 vertices and 2804 triangles, not " +
+                               std::to_string(m.vertices.size()) + " and " +
+                               std::to_string(m.faces.size()));
     return Checked(m);
 }
 

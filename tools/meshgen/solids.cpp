@@ -113,6 +113,51 @@ MeshBuilder Sphere(double cx, double cy, double cz, double radius, int rings, in
     return m;
 }
 
+MeshBuilder Loft(const std::vector<LoftRing>& rings, Point3 first, Point3 last) {
+    if (rings.empty() || rings.front().points.size() < 3)
+        throw std::invalid_argument("a loft needs rings of three points or more");
+    const int segments = int(rings.front().points.size());
+    MeshBuilder m;
+    const double count = double(rings.size() + 1);
+    const std::uint32_t start = m.AddVertex(Vertex(first.x, first.y, first.z, 0.5, 0));
+    // The first and last copy of each ring: the faces below use the first,
+    // the faces above the last.
+    std::vector<std::uint32_t> below, above;
+    for (std::size_t j = 0; j < rings.size(); ++j) {
+        if (int(rings[j].points.size()) != segments)
+            throw std::invalid_argument("loft rings differ in size");
+        const double v = double(j + 1) / count;
+        const int copies = rings[j].crease ? 2 : 1;
+        for (int copy = 0; copy < copies; ++copy) {
+            const auto base = std::uint32_t(m.vertices.size());
+            for (int k = 0; k < segments; ++k) {
+                const Point3& p = rings[j].points[std::size_t(k)];
+                m.AddVertex(Vertex(p.x, p.y, p.z, 1 - std::abs(1 - 2.0 * k / segments), v));
+            }
+            if (copy == 0) below.push_back(base);
+            if (copy == copies - 1) above.push_back(base);
+        }
+    }
+    const std::uint32_t end = m.AddVertex(Vertex(last.x, last.y, last.z, 0.5, 1));
+    const auto at = [segments](std::uint32_t base, int k) {
+        return base + std::uint32_t(k % segments);
+    };
+    for (int k = 0; k < segments; ++k) {
+        m.AddTriangle(start, at(below.front(), k + 1), at(below.front(), k));
+        for (std::size_t j = 0; j + 1 < rings.size(); ++j)
+            AddQuad(m, at(above[j], k), at(above[j], k + 1), at(below[j + 1], k + 1),
+                    at(below[j + 1], k));
+        m.AddTriangle(end, at(above.back(), k), at(above.back(), k + 1));
+    }
+    WindOutwards(m);
+    return m;
+}
+
+void WindOutwards(MeshBuilder& mesh) {
+    if (SignedVolume6(mesh) < 0)
+        for (face_t& f : mesh.faces) std::swap(f.b, f.c);
+}
+
 MeshBuilder RingSector(double r0, double r1, double z0, double z1, double a0, double a1,
                        int steps) {
     MeshBuilder m;

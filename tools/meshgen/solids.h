@@ -13,7 +13,24 @@
 // seam needs no duplicate vertices; v follows the profile's length.
 MeshBuilder Revolve(const Profile& profile, int segments);
 
+// Turns every face over when the mesh encloses a negative volume.
+void WindOutwards(MeshBuilder& mesh);
+
 MeshBuilder Sphere(double cx, double cy, double cz, double radius, int rings, int segments);
+
+// A tube through rings of equally many points, closed at either end by a
+// pole. A creased ring is repeated, so the surfaces on either side of it get
+// their own normals. R rings (c creased) of S points: (R + c) * S + 2
+// vertices and 2 * S * R triangles. Wound outwards whichever way the rings
+// turn; u runs 0..1..0 around, v along the rings.
+struct Point3 {
+    double x, y, z;
+};
+struct LoftRing {
+    std::vector<Point3> points;
+    bool crease = false;
+};
+MeshBuilder Loft(const std::vector<LoftRing>& rings, Point3 first, Point3 last);
 
 // A block of a ring, r0..r1, z0..z1, angles a0..a1 (degrees), sharp edged.
 MeshBuilder RingSector(double r0, double r1, double z0, double z1, double a0, double a1, int steps);

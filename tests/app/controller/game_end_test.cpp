@@ -172,6 +172,24 @@ TEST_F(GameEndTest, UndoAndRedoDoNothingInANetworkGame) {
     EXPECT_EQ(s.board.historyIndex, 3);
 }
 
+// The same while a dropped connection waits for Reconnect: stepping through
+// the history of before would leave a board that the peer's game differs from.
+TEST_F(GameEndTest, AGameWaitingForReconnectKeepsItsBoard) {
+    CScene& s = StartGame(1);
+    FoolsMate();
+    s.Undo();
+    ASSERT_EQ(s.board.historyIndex, 3);
+    s.connectionLost = 1;
+    EXPECT_FALSE(s.CanUndo());
+    EXPECT_FALSE(s.CanRedo());
+    s.Undo();
+    s.Redo();
+    s.GoToStart();
+    s.GoToEnd();
+    EXPECT_EQ(s.board.historyIndex, 3);
+    EXPECT_EQ(ColourOn(3, 7), kBlack);
+}
+
 TEST_F(GameEndTest, TwoPlayersStalemateTheStatusTestMisses) {
     CScene& s = StartFrom(1, PinnedKnight(0, 7), kBlack);
     s.gameStarted = 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/controller/scene.h"
+#include "notation/pgn_reader.h"
 #include "support/scene_clicks.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +28,11 @@ struct FakeHost : CSceneHost {
         sentMoves.push_back({fromX, fromY, toX, toY});
     }
     void SendNewGameToPeer() override { ++sentNewGames; }
+    int ChoosePgnGame(const std::vector<notation::PgnGameEntry>& games) override {
+        offeredGames.push_back(games.size());
+        return chosenGame;
+    }
+    std::string PeerNickname() const override { return peerNickname; }
 
     int frames = 0;
     int cameraApplied = 0;
@@ -37,6 +43,9 @@ struct FakeHost : CSceneHost {
     int promotion = 5;
     std::vector<std::vector<int>> sentMoves;
     int sentNewGames = 0;
+    std::vector<size_t> offeredGames;
+    int chosenGame = 0;
+    std::string peerNickname;
 };
 
 // Each test runs in an empty working directory of its own, with message

@@ -1,5 +1,6 @@
 #include "scene_fixture.h"
 
+#include "render/board_theme.h"
 #include "render/geometry/matrix.h"
 #include "support/file_size_limit.h"
 
@@ -8,32 +9,28 @@
 
 namespace {
 
-constexpr const char* kKeysInOrder[] = {"Music",
-                                        "Sound Effects",
-                                        "Game Level",
-                                        "Player Mode",
-                                        "Player Color",
-                                        "Current Move",
-                                        "Matrix",
-                                        "Camera Position",
-                                        "Mirror",
-                                        "YAngle",
-                                        "Sky Number",
-                                        "Sky Flague",
-                                        "Animation",
-                                        "Shadows",
-                                        "Letters",
-                                        "Delete Figures",
-                                        "Textured Figures",
-                                        "Textured Board",
-                                        "Timer",
-                                        "Nickname",
-                                        "Move List",
-                                        "Draw Mode",
-                                        "Camera Distance",
-                                        "Restore Unfinished Game",
-                                        "Time Control Minutes",
-                                        "Time Control Increment"};
+constexpr const char* kKeysInOrder[] = {"Music",          "Sound Effects",    "Game Level",
+                                        "Player Mode",    "Player Color",     "Current Move",
+                                        "Matrix",         "Camera Position",  "Mirror",
+                                        "YAngle",         "Sky Number",       "Sky Flague",
+                                        "Animation",      "Shadows",          "Letters",
+                                        "Delete Figures", "Textured Figures", "Textured Board",
+                                        "Timer",          "Nickname",         "Move List",
+                                        "Draw Mode",      "Camera Distance",  "Standard Notation",
+                                        "Board Theme",    "Smooth Edges"};
+
+// The section "Engine", after "Settings" in the settings file.
+constexpr const char* kEngineKeys[] = {"Engine",
+                                       "Engine Program",
+                                       "Engine Time Easy",
+                                       "Engine Skill Level Easy",
+                                       "Engine Elo Easy",
+                                       "Engine Time Medium",
+                                       "Engine Skill Level Medium",
+                                       "Engine Elo Medium",
+                                       "Engine Time Difficult",
+                                       "Engine Skill Level Difficult",
+                                       "Engine Elo Difficult"};
 
 std::vector<std::string> KeysOf(const std::string& text) {
     std::vector<std::string> keys;
@@ -69,11 +66,27 @@ TEST_F(SceneTest, WithoutSettingsFileDefaultsApplyAndExitWritesAllKeysInOrder) {
     EXPECT_EQ(host.skies, std::vector<int>{0});
     EXPECT_TRUE(boxes.empty()); // a missing engine is not reported at start-up
 
+    EXPECT_EQ(s.settings.discoverable, 1);
+
+    // A game file carries the keys every file has, and no more.
+    ASSERT_EQ(s.SaveGame("game.chs"), 1);
+    std::vector<std::string> keys(std::begin(kKeysInOrder), std::end(kKeysInOrder));
+    std::vector<std::string> gameKeys = KeysOf(ReadFile("game.chs"));
+    ASSERT_FALSE(gameKeys.empty());
+    EXPECT_EQ(gameKeys.back(), "Figures");
+    gameKeys.pop_back();
+    EXPECT_EQ(gameKeys, keys);
+
+    // The settings file adds the program's own after them.
     StopScene();
     const std::string text = ReadFile("Tavlion.INI");
-    EXPECT_EQ(KeysOf(text),
-              std::vector<std::string>(std::begin(kKeysInOrder), std::end(kKeysInOrder)));
+    keys.insert(keys.end(), {"Restore Unfinished Game", "Discoverable", "Time Control Minutes",
+                             "Time Control Increment"});
+    keys.insert(keys.end(), std::begin(kEngineKeys), std::end(kEngineKeys));
+    EXPECT_EQ(KeysOf(text), keys);
     EXPECT_NE(text.find("[Settings]"), std::string::npos);
+    EXPECT_NE(text.find("Discoverable=1"), std::string::npos);
+    EXPECT_NE(text.find("[Engine]"), std::string::npos);
 }
 
 TEST_F(SceneTest, SettingsAreReadBackAtTheNextStart) {
@@ -163,6 +176,50 @@ TEST_F(SceneTest, CommandsChangeSettingsAtOnce) {
     EXPECT_FALSE(s.CanChooseColor());
     s.SetPlayerMode(0);
     EXPECT_EQ(s.settings.playerMode, 1);
+}
+
+TEST_F(SceneTest, BoardThemeComesWithItsSmoothEdgesAndTravelsWithGameFiles) {
+    CScene& s = StartScene();
+    EXPECT_EQ(s.settings.boardTheme, 0);
+    EXPECT_EQ(s.settings.smoothEdges, 0);
+    s.SetBoardTheme(1);
+    EXPECT_EQ(s.settings.boardTheme, 1);
+    EXPECT_EQ(s.settings.smoothEdges, 1);
+    s.ToggleSetting(&sSettings::smoothEdges); // the switch stays the player's
+    EXPECT_EQ(s.settings.smoothEdges, 0);
+    ASSERT_EQ(s.SaveGame((workDir / "tournament.chs").string()), 1);
+    EXPECT_NE(ReadFile("tournament.chs").find("Board Theme=1"), std::string::npos);
+
+    // A game file of an earlier build has neither key: the look stays.
+    s.SetBoardTheme(0);
+    ASSERT_EQ(s.SaveGame((workDir / "classic.chs").string()), 1);
+    s.SetBoardTheme(1);
+    const std::string classic = ReadFile("classic.chs");
+    std::string withoutTheme;
+    std::istringstream lines(classic);
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind("Board Theme", 0) != 0 && line.rfind("Smooth Edges", 0) != 0)
+            withoutTheme += line + "\n";
+    WriteFile("old.chs", withoutTheme);
+    ASSERT_EQ(s.OpenGame((workDir / "old.chs").string()), 1);
+    EXPECT_EQ(s.settings.boardTheme, 1);
+
+    ASSERT_EQ(s.OpenGame((workDir / "tournament.chs").string()), 1);
+    EXPECT_EQ(s.settings.boardTheme, 1);
+    EXPECT_EQ(s.settings.smoothEdges, 0);
+    StopScene();
+    const std::string ini = ReadFile("Tavlion.INI");
+    EXPECT_NE(ini.find("Board Theme=1"), std::string::npos);
+    EXPECT_NE(ini.find("Smooth Edges=0"), std::string::npos);
+}
+
+TEST_F(SceneTest, AnUnknownBoardThemeIsDrawnAsClassic) {
+    WriteFile("Tavlion.INI", "[Settings]\r\nBoard Theme=7\r\n");
+    CScene& s = StartScene();
+    EXPECT_EQ(BoardThemeIndex(s.settings.boardTheme), 0);
+    EXPECT_STREQ(BoardTheme(s.settings.boardTheme).name, "Classic");
+    s.SetBoardTheme(-3);
+    EXPECT_EQ(s.settings.boardTheme, 0);
 }
 
 TEST_F(SceneTest, ASettingsFileThatCannotBeReadIsReportedAndLeftAlone) {

@@ -214,3 +214,21 @@ TEST_F(UnfinishedGameTest, AGameThatCannotBeKeptIsReported) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_NE(boxes[0].find(CScene::kKeptGameFileName), std::string::npos);
 }
+
+// A game set up with Black to move, which the engine opened: at the next
+// start it is the player's turn, not a second answer of the engine.
+TEST_F(UnfinishedGameTest, AKeptSetUpGameThatTheEngineOpenedWaitsForThePlayer) {
+    CScene& s = StartScene();
+    ASSERT_TRUE(s.IsEngineReady());
+    ASSERT_TRUE(s.SetUpPosition("4k3/8/8/8/8/8/3PPP2/4K3 b - - 0 1"));
+    ASSERT_EQ(s.moveTable.entries.Count(), 1);
+    CloseWindow();
+    ASSERT_TRUE(KeptFileExists());
+
+    CScene& next = StartScene();
+    next.OfferUnfinishedGame();
+    EXPECT_FALSE(next.IsThinking());
+    EXPECT_EQ(next.board.startSide, kBlack);
+    EXPECT_EQ(next.moveTable.entries.Count(), 1);
+    EXPECT_EQ(next.settings.currentMove, kWhite);
+}

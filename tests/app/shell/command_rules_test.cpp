@@ -24,6 +24,7 @@ enum Id : int {
     SaveAs = 57604,
     Connect = 32798,
     CloseConnection = 32801,
+    Reconnect = 32850,
     Chat = 32800,
     Exit = 57665,
     Undo = 57643,
@@ -56,6 +57,9 @@ enum Id : int {
     Sky = 32787,
     SetSky = 32789,
     MoveList = 32806,
+    Classic = 32843,
+    Tournament = 32844,
+    SmoothEdges = 32845,
     About = 57664,
     StopThinking = 32796,
     StopThinkingKey = 32813,
@@ -64,6 +68,8 @@ enum Id : int {
     OfferDraw = 32861,
     Resign = 32862,
     TimeControl = 32863,
+    Engine = 32910,
+    Hint = 32911,
 };
 
 } // namespace cmd
@@ -76,7 +82,7 @@ TEST(CommandTable, HoldsEveryCommandOnceWithTheToolbarInOrder) {
         if (command.toolbarSlot >= 0)
             toolbar.at(static_cast<size_t>(command.toolbarSlot)) = command.id;
     }
-    EXPECT_EQ(ids.size(), 47u);
+    EXPECT_EQ(ids.size(), 59u);
     const std::vector<int> expected = {cmd::NewGame,
                                        cmd::Open,
                                        cmd::Save,
@@ -159,10 +165,15 @@ TEST_F(ShellTest, RulesWhilePlayingAndThinking) {
     Scene().settings.playerMode = 1;
     EXPECT_FALSE(Enabled(cmd::Connect));
 
+    EXPECT_TRUE(Enabled(cmd::Hint));
+    EXPECT_TRUE(Enabled(cmd::Engine));
     Scene().board.thinking = 1;
     Scene().board.historyIndex = 1;
     EXPECT_FALSE(Enabled(cmd::Undo));
     EXPECT_FALSE(Enabled(cmd::Redo));
+    // One search at a time, and the engine is not changed under it.
+    EXPECT_FALSE(Enabled(cmd::Hint));
+    EXPECT_FALSE(Enabled(cmd::Engine));
     EXPECT_TRUE(Enabled(cmd::StopThinking));
     EXPECT_TRUE(Enabled(cmd::StopThinkingKey));
     Scene().board.thinking = 0;
@@ -172,6 +183,7 @@ TEST_F(ShellTest, RulesWhilePlayingAndThinking) {
 TEST_F(ShellTest, RulesWhenTheGameIsOver) {
     Scene().board.gameOver = 1;
     Scene().gameStarted = 0;
+    EXPECT_FALSE(Enabled(cmd::Hint)); // no side to move
     EXPECT_TRUE(Enabled(cmd::OnePlayer));
     EXPECT_TRUE(Enabled(cmd::White));
     EXPECT_TRUE(Enabled(cmd::NewGame));
@@ -189,8 +201,14 @@ TEST_F(ShellTest, RulesOfANetworkGame) {
     EXPECT_TRUE(Enabled(cmd::Chat));
     EXPECT_FALSE(Enabled(cmd::White));
     EXPECT_FALSE(Enabled(cmd::Black));
+    EXPECT_FALSE(Enabled(cmd::Reconnect));
     Scene().networkGame = 0;
     EXPECT_TRUE(Enabled(cmd::Save));
+    EXPECT_FALSE(Enabled(cmd::Reconnect));
+    // Lost during the game: only then can it be taken up.
+    Scene().connectionLost = 1;
+    EXPECT_TRUE(Enabled(cmd::Reconnect));
+    EXPECT_FALSE(Enabled(cmd::CloseConnection));
 }
 
 TEST_F(ShellTest, TogglesFlipTheirSettingAndCheckMark) {
@@ -206,6 +224,7 @@ TEST_F(ShellTest, TogglesFlipTheirSettingAndCheckMark) {
         {cmd::Timer, &sSettings::timer},
         {cmd::Sky, &sSettings::skyFlague},
         {cmd::MoveList, &sSettings::moveList},
+        {cmd::SmoothEdges, &sSettings::smoothEdges},
         {cmd::Music, &sSettings::music}};
     for (const auto& [id, field] : toggles) {
         const int before = Scene().settings.*field;
@@ -224,6 +243,10 @@ TEST_F(ShellTest, ChoicesAreExclusive) {
     ASSERT_TRUE(Frame().Execute(cmd::TwoPlayers));
     EXPECT_EQ(Scene().settings.playerMode, 1);
     EXPECT_FALSE(Frame().Action(cmd::OnePlayer)->isChecked());
+    ASSERT_TRUE(Frame().Execute(cmd::Tournament));
+    EXPECT_EQ(Scene().settings.boardTheme, 1);
+    EXPECT_TRUE(Frame().Action(cmd::Tournament)->isChecked());
+    EXPECT_FALSE(Frame().Action(cmd::Classic)->isChecked());
 }
 
 TEST_F(ShellTest, ADisabledCommandDoesNothingByKeyOrCall) {
@@ -256,7 +279,7 @@ TEST_F(ShellTest, MenusAreBuiltFromTheTable) {
     QStringList submenus;
     for (QAction* entry : settings->actions())
         if (entry->menu()) submenus << entry->text();
-    EXPECT_EQ(submenus, (QStringList{"Game Level", "Select Game Color"}));
+    EXPECT_EQ(submenus, (QStringList{"Game Level", "Select Game Color", "Board Theme"}));
 }
 
 TEST_F(ShellTest, TheEndOfAGameThroughTheMenus) {

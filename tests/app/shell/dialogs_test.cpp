@@ -1,11 +1,17 @@
 #include "shell_fixture.h"
 
 #include "app/shell/about_dialog.h"
+#include "app/shell/game_list_dialog.h"
 #include "app/shell/promotion_chooser.h"
 #include "app/shell/splash_dialog.h"
+#include "notation/pgn_reader.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QStatusBar>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -133,4 +139,57 @@ TEST(SaveAsPath, AppendsTheGameExtensionOnlyWhenMissing) {
     EXPECT_EQ(CTavlionView::SaveAsPath("/games/a.b", true), "/games/a.b.chs");
     EXPECT_EQ(CTavlionView::SaveAsPath("abc", true), "abc.chs");
     EXPECT_EQ(CTavlionView::SaveAsPath("/games/opening", false), "/games/opening");
+}
+
+// A move typed into the view shows in the status bar and is played on Enter;
+// Escape clears what was typed.
+TEST_F(ShellTest, TypedMovesShowInTheStatusBarAndPlayOnEnter) {
+    Scene().SetPlayerMode(1);
+    CTavlionView& view = View();
+    const auto type = [&view](const QString& keys) {
+        for (QChar c : keys) EXPECT_TRUE(view.OnKeyTyped(0, Qt::NoModifier, QString(c)));
+    };
+    type(QStringLiteral("Nf"));
+    EXPECT_EQ(Frame().statusBar()->currentMessage(), QStringLiteral("Move: Nf"));
+    EXPECT_TRUE(view.OnKeyTyped(Qt::Key_Escape, Qt::NoModifier, {}));
+    EXPECT_TRUE(view.TypedMove().isEmpty());
+    EXPECT_FALSE(view.OnKeyTyped(Qt::Key_Z, Qt::ControlModifier, QStringLiteral("z")));
+    type(QStringLiteral("e4"));
+    EXPECT_TRUE(view.OnKeyTyped(Qt::Key_Return, Qt::NoModifier, {}));
+    ASSERT_EQ(Scene().moveTable.entries.Count(), 1);
+    EXPECT_EQ(Scene().moveTable.entries[0]->text, "E2 - E4");
+    EXPECT_TRUE(view.TypedMove().isEmpty());
+}
+
+TEST_F(ShellTest, CopiedPositionsPasteBackIntoANewGame) {
+    Scene().SetPlayerMode(1);
+    ASSERT_TRUE(Scene().PlayTypedMove("e4"));
+    View().CopyPosition();
+    const std::string fen = QGuiApplication::clipboard()->text().toStdString();
+    EXPECT_EQ(fen, "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq - 0 1");
+    Scene().NewGame();
+    View().PastePosition();
+    EXPECT_EQ(Scene().PositionAsFen(), fen);
+    EXPECT_EQ(Scene().settings.currentMove, 1);
+    QGuiApplication::clipboard()->setText(QStringLiteral("not a position"));
+    View().PastePosition();
+    EXPECT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(Scene().PositionAsFen(), fen);
+}
+
+// Ten thousand games list at once; the keyboard picks one.
+TEST_F(ShellTest, TheGameListTakesThousandsOfGames) {
+    std::vector<notation::PgnGameEntry> games(10000);
+    games[1].tags = {{"White", "Anna"}, {"Black", "Boris"}, {"Result", "1-0"}};
+    CGameListDlg dialog(games, &View());
+    EXPECT_EQ(dialog.Table()->model()->rowCount(), 10000);
+    EXPECT_EQ(dialog.Table()->model()->index(1, 0).data().toString(), QStringLiteral("Anna"));
+    EXPECT_EQ(dialog.Table()->model()->index(1, 3).data().toString(), QStringLiteral("1-0"));
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        QTest::keyClick(dialog.Table(), Qt::Key_Down);
+        QTest::keyClick(dialog.Table(), Qt::Key_Down);
+        dialog.accept();
+    });
+    EXPECT_EQ(dialog.Choose(), 2);
 }

@@ -38,6 +38,10 @@ e2e_init() {
     mkdir -p "$E2E_ART"
     E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/tavlion-e2e.XXXXXX")
     trap e2e_cleanup EXIT
+    # The programs of one scenario find each other on a port of their own,
+    # and discovery stays on this machine.
+    TAVLION_LOCAL_DISCOVERY_PORT=$(e2e_free_port udp)
+    export TAVLION_LOCAL_DISCOVERY_PORT
 }
 
 e2e_cleanup() {
@@ -191,6 +195,17 @@ e2e_move() {
     e2e_click_square "$1"
     e2e_click_square "$2"
     e2e_settle
+}
+
+# e2e_two_players_capture: Settings > Two Players, then 1. e4 d5 2. exd5,
+# so a game runs and a black pawn has been captured.
+e2e_two_players_capture() {
+    e2e_menu s t
+    e2e_move e2 e4
+    e2e_facing black
+    e2e_move d7 d5
+    e2e_facing white
+    e2e_move e4 d5
 }
 
 # The view below the clocks' band, as a checksum.
