@@ -244,8 +244,9 @@ std::string CTestHook::State(const sHookRequest&) {
            " color=" + std::to_string(scene.settings.playerColor) +
            " current=" + std::to_string(scene.settings.currentMove) +
            " waiting=" + std::to_string(scene.waitingForPeer) +
-           " started=" + std::to_string(scene.gameStarted) + " over=" +
-           std::to_string(scene.board.gameOver) " lost=" + std::to_string(scene.connectionLost);
+           " started=" + std::to_string(scene.gameStarted) +
+           " over=" + std::to_string(scene.board.gameOver) +
+           " lost=" + std::to_string(scene.connectionLost);
 }
 
 std::string CTestHook::Moves(const sHookRequest&) {

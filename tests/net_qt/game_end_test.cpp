@@ -105,11 +105,16 @@ struct EarlierHost : CNetGameHost {
     std::string Nickname() const override { return "Old"; }
     int PlayerColor() const override { return scene.settings.playerColor; }
     const CBoard& Board() const override { return scene.board; }
+    const CMoveTable& Moves() const override { return scene.moveTable; }
     bool IsNetworkGame() const override { return scene.networkGame != 0; }
+    bool Discoverable() const override { return false; }
     void SetNickname(const std::string&) override {}
+    void SetDiscoverable(bool) override {}
     void OnListening() override {}
     void OnNetworkGameBegun() override { scene.networkGame = 1; }
     void OnConnectionClosed() override { scene.networkGame = 0; }
+    void OnConnectionLost() override { scene.networkGame = 0; }
+    void OnLinkRestored(bool) override {}
     void Redraw() override {}
     void OnPeerColour(const std::string& text) override { scene.OnPeerColour(text); }
     void OnPeerMove(int fx, int fy, int tx, int ty, const sRuleState& r) override {
