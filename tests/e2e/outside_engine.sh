@@ -15,8 +15,8 @@ cp -a "$E2E_STAGE" "$dir"
 printf '[Engine]\r\nEngine Time Easy=60000\r\n' >"$dir/Tavlion.INI"
 e2e_launch game "$dir"
 
-# Settings' last entry; in the dialog Alt+U picks "UCI program".
-e2e_menu s Up Return
+# Settings > Engine...; in the dialog Alt+U picks "UCI program".
+e2e_menu s e
 dialog=$(e2e_wait_dialog '^Engine$')
 xdotool windowfocus --sync "$dialog"
 xdotool key alt+u
