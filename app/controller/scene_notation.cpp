@@ -63,10 +63,12 @@ std::string CScene::GameAsPgn(std::string* warning) const {
     game.header.black = PlayerName(kBlack);
     game.header.result = notation::ResultOf(played.end);
     // A game ended by a claim, a resignation, an agreement or the clock says
-    // how, since its moves alone do not.
+    // how, since its moves alone do not; mate and stalemate speak for themselves.
+    const EndReason reason = board.result.reason;
     if (board.gameOver && board.result.IsOver()) {
         game.header.result = ResultTag(board.result.outcome);
-        game.comment = ResultText(board.result);
+        if (reason != EndReason::Mate && reason != EndReason::Stalemate)
+            game.comment = ResultText(board.result);
     }
     if (warning) {
         *warning = played.warning.empty() ? std::string() : Sentence(played.warning);

@@ -21,9 +21,9 @@ done
 e2e_settle
 e2e_shot draw-can-be-claimed >/dev/null
 
-# Actions > Claim Draw, the fourth enabled entry after New Game, Open Game and
-# Save Game As (Save Game has no file yet, Connect waits for a game's end).
-e2e_menu a Down Down Down Return
+# Actions > Claim Draw, counted from the end: Exit, Resign, and Offer Draw
+# passed over (a network game's alone).
+e2e_menu a Up Up Up Return
 box=$(e2e_message_box)
 [ "$(xdotool getwindowname "$box")" = Tavlion ] || e2e_fail "no message box"
 e2e_shot draw-message >/dev/null
