@@ -94,6 +94,11 @@ TEST_F(GameResultTest, ResignAsksOnceAndTheOtherSideWins) {
     EXPECT_EQ(s.board.gameOver, 1);
     EXPECT_EQ(s.board.result, sGameResult::WonBy(kWhite, EndReason::Resignation));
     EXPECT_EQ(s.StatusText(), "White wins: Black resigned (1-0)");
+    // Its moves alone would leave the game open: the export says how it ended.
+    const std::string pgn = s.GameAsPgn();
+    EXPECT_NE(pgn.find("[Result \"1-0\"]"), std::string::npos) << pgn;
+    EXPECT_NE(pgn.find("{White wins: Black resigned (1-0)}"), std::string::npos) << pgn;
+    EXPECT_NE(pgn.find("1. e4 1-0"), std::string::npos) << pgn;
 }
 
 TEST_F(GameResultTest, AFinishedGameKeepsItsResultInTheFileAnUnfinishedOneWritesNoKey) {
