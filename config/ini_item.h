@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <utility>
 
 // Type codes of a key's bound variable; callers pass them as numbers.
 enum IniType : int32_t {
@@ -51,15 +53,15 @@ private:
     int type_ = INI_INT;
 };
 
-// A text key (INI_STRING) written only while its text is not empty, so a
-// document without the value stays as it was before the key existed.
-class CIniOptionalText : public CIniItem {
+// A key written only while `wanted` says so, so that a document without the
+// value stays as it was before the key existed. Reading a document without
+// the key leaves the variable as it is.
+class CIniOptional : public CIniItem {
 public:
-    CIniOptionalText(const char* name, Str* text) : CIniItem(name, text, INI_STRING), text_(text) {}
-    int WriteValue(FILE* file) override {
-        return text_->IsEmpty() ? 1 : CIniItem::WriteValue(file);
-    }
+    CIniOptional(const char* name, void* variable, int type, std::function<bool()> wanted)
+        : CIniItem(name, variable, type), wanted_(std::move(wanted)) {}
+    int WriteValue(FILE* file) override { return wanted_() ? CIniItem::WriteValue(file) : 1; }
 
 private:
-    Str* text_;
+    std::function<bool()> wanted_;
 };

@@ -17,7 +17,8 @@ void CScene::BindGameDocument(bool withResult) {
     gameDocument.SetBanner(kSettingsBanner);
     CIniPartition* section = gameDocument.AddPartition("Board");
     section->AddItem("Figures", static_cast<CIniObject*>(&board), INI_OBJECT);
-    section->AddItem(std::make_unique<CIniOptionalText>("Start Position", &startPosition));
+    section->AddItem(std::make_unique<CIniOptional>("Start Position", &startPosition, INI_STRING,
+                                                    [this] { return !startPosition.IsEmpty(); }));
     if (!withResult) return;
     section->AddItem("Result", &resultTag, INI_STRING);
     section->AddItem("Result Reason", &resultReason, INI_STRING);

@@ -2,7 +2,10 @@
 
 #include "config/ini_item.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <iterator>
+#include <memory>
 #include <span>
 
 const char* const kSettingsBanner =
@@ -14,6 +17,10 @@ struct sSettingsKey {
     const char* name;
     IniType type;
     void* (*field)(sSettings&);
+    // A key game files did not always have: a game file holds the later
+    // keys only when one of them is away from its default, so a game saved
+    // with the defaults keeps the layout game files always had.
+    bool later = false;
 };
 
 template <auto Member> void* FieldOf(sSettings& s) {
@@ -43,10 +50,10 @@ constexpr sSettingsKey kSettingsKeys[] = {
     {"Nickname", INI_STRING, FieldOf<&sSettings::nickname>},
     {"Move List", INI_INT, FieldOf<&sSettings::moveList>},
     {"Draw Mode", INI_INT, FieldOf<&sSettings::drawMode>},
-    {"Camera Distance", INI_FLOAT, FieldOf<&sSettings::cameraDistance>},
-    {"Standard Notation", INI_INT, FieldOf<&sSettings::standardNotation>},
-    {"Board Theme", INI_INT, FieldOf<&sSettings::boardTheme>},
-    {"Smooth Edges", INI_INT, FieldOf<&sSettings::smoothEdges>},
+    {"Camera Distance", INI_FLOAT, FieldOf<&sSettings::cameraDistance>, true},
+    {"Standard Notation", INI_INT, FieldOf<&sSettings::standardNotation>, true},
+    {"Board Theme", INI_INT, FieldOf<&sSettings::boardTheme>, true},
+    {"Smooth Edges", INI_INT, FieldOf<&sSettings::smoothEdges>, true},
 };
 static_assert(std::size(kSettingsKeys) == 26);
 
@@ -59,18 +66,46 @@ constexpr sSettingsKey kProgramKeys[] = {
     {"Time Control Increment", INI_INT, FieldOf<&sSettings::timeControlIncrement>},
 };
 
+bool SameValue(const sSettingsKey& key, sSettings& a, sSettings& b) {
+    if (key.type == INI_FLOAT)
+        return *static_cast<float*>(key.field(a)) == *static_cast<float*>(key.field(b));
+    return *static_cast<int32_t*>(key.field(a)) == *static_cast<int32_t*>(key.field(b));
+}
+
+// The later keys go together, so that a game file with any of them says how
+// every one of them stood.
+bool LaterKeysAwayFromDefaults(sSettings& settings) {
+    static sSettings defaults;
+    return std::ranges::any_of(kSettingsKeys, [&settings](const sSettingsKey& key) {
+        return key.later && !SameValue(key, settings, defaults);
+    });
+}
+
+enum class Defaults { Written, LeftOut };
+
 CIniPartition* AddKeys(CIniPartition* section, std::span<const sSettingsKey> keys,
-                       sSettings& settings) {
-    for (const auto& key : keys) section->AddItem(key.name, key.field(settings), key.type);
+                       sSettings& settings, Defaults defaults) {
+    for (const auto& key : keys) {
+        if (!key.later || defaults == Defaults::Written)
+            section->AddItem(key.name, key.field(settings), key.type);
+        else
+            section->AddItem(std::make_unique<CIniOptional>(
+                key.name, key.field(settings), key.type,
+                [&settings] { return LaterKeysAwayFromDefaults(settings); }));
+    }
     return section;
 }
 
 } // namespace
 
 CIniPartition* BindSettings(CFileStorage& document, sSettings& settings) {
-    return AddKeys(document.AddPartition(kSettingsSection), kSettingsKeys, settings);
+    return AddKeys(document.AddPartition(kSettingsSection), kSettingsKeys, settings,
+                   Defaults::LeftOut);
 }
 
+// The settings file shows every setting, so that it can be edited by hand.
 CIniPartition* BindProgramSettings(CFileStorage& document, sSettings& settings) {
-    return AddKeys(BindSettings(document, settings), kProgramKeys, settings);
+    CIniPartition* section = document.AddPartition(kSettingsSection);
+    AddKeys(section, kSettingsKeys, settings, Defaults::Written);
+    return AddKeys(section, kProgramKeys, settings, Defaults::Written);
 }

@@ -4,20 +4,23 @@
 #include "render/geometry/matrix.h"
 #include "support/file_size_limit.h"
 
+#include <algorithm>
 #include <functional>
 #include <sstream>
 
 namespace {
 
-constexpr const char* kKeysInOrder[] = {"Music",          "Sound Effects",    "Game Level",
-                                        "Player Mode",    "Player Color",     "Current Move",
-                                        "Matrix",         "Camera Position",  "Mirror",
-                                        "YAngle",         "Sky Number",       "Sky Flague",
-                                        "Animation",      "Shadows",          "Letters",
-                                        "Delete Figures", "Textured Figures", "Textured Board",
-                                        "Timer",          "Nickname",         "Move List",
-                                        "Draw Mode",      "Camera Distance",  "Standard Notation",
-                                        "Board Theme",    "Smooth Edges"};
+// Every game file's keys, the same since the first.
+constexpr const char* kKeysInOrder[] = {
+    "Music",          "Sound Effects",    "Game Level",      "Player Mode", "Player Color",
+    "Current Move",   "Matrix",           "Camera Position", "Mirror",      "YAngle",
+    "Sky Number",     "Sky Flague",       "Animation",       "Shadows",     "Letters",
+    "Delete Figures", "Textured Figures", "Textured Board",  "Timer",       "Nickname",
+    "Move List",      "Draw Mode"};
+
+// Keys that came later: in a game file only when one is away from its default.
+constexpr const char* kLaterKeys[] = {"Camera Distance", "Standard Notation", "Board Theme",
+                                      "Smooth Edges"};
 
 // The section "Engine", after "Settings" in the settings file.
 constexpr const char* kEngineKeys[] = {"Engine",
@@ -68,7 +71,7 @@ TEST_F(SceneTest, WithoutSettingsFileDefaultsApplyAndExitWritesAllKeysInOrder) {
 
     EXPECT_EQ(s.settings.discoverable, 1);
 
-    // A game file carries the keys every file has, and no more.
+    // With the defaults, a game file carries the keys game files always had, and no more.
     ASSERT_EQ(s.SaveGame("game.chs"), 1);
     std::vector<std::string> keys(std::begin(kKeysInOrder), std::end(kKeysInOrder));
     std::vector<std::string> gameKeys = KeysOf(ReadFile("game.chs"));
@@ -77,9 +80,10 @@ TEST_F(SceneTest, WithoutSettingsFileDefaultsApplyAndExitWritesAllKeysInOrder) {
     gameKeys.pop_back();
     EXPECT_EQ(gameKeys, keys);
 
-    // The settings file adds the program's own after them.
+    // The settings file shows the later keys too, and the program's own after them.
     StopScene();
     const std::string text = ReadFile("Tavlion.INI");
+    keys.insert(keys.end(), std::begin(kLaterKeys), std::end(kLaterKeys));
     keys.insert(keys.end(), {"Restore Unfinished Game", "Discoverable", "Time Control Minutes",
                              "Time Control Increment"});
     keys.insert(keys.end(), std::begin(kEngineKeys), std::end(kEngineKeys));
@@ -87,6 +91,27 @@ TEST_F(SceneTest, WithoutSettingsFileDefaultsApplyAndExitWritesAllKeysInOrder) {
     EXPECT_NE(text.find("[Settings]"), std::string::npos);
     EXPECT_NE(text.find("Discoverable=1"), std::string::npos);
     EXPECT_NE(text.find("[Engine]"), std::string::npos);
+}
+
+TEST_F(SceneTest, AGameFileHoldsTheLaterSettingsOnlyAwayFromTheirDefaults) {
+    CScene& s = StartScene();
+    s.settings.boardTheme = 1;
+    s.settings.standardNotation = 1;
+    ASSERT_EQ(s.SaveGame("themed.chs"), 1);
+    const std::vector<std::string> keys = KeysOf(ReadFile("themed.chs"));
+    const auto holds = [&keys](const char* key) { return std::ranges::count(keys, key) == 1; };
+    // Together, so that the file says how each of them stood.
+    for (const char* key : kLaterKeys) EXPECT_TRUE(holds(key)) << key;
+
+    s.settings.boardTheme = s.settings.standardNotation = 0;
+    ASSERT_EQ(s.SaveGame("plain.chs"), 1);
+    ASSERT_EQ(s.OpenGame("themed.chs"), 1);
+    EXPECT_EQ(s.settings.boardTheme, 1);
+    EXPECT_EQ(s.settings.standardNotation, 1);
+    // A file without them, like every game file before them, leaves the look alone.
+    ASSERT_EQ(s.OpenGame("plain.chs"), 1);
+    EXPECT_EQ(s.settings.boardTheme, 1);
+    EXPECT_EQ(s.settings.standardNotation, 1);
 }
 
 TEST_F(SceneTest, SettingsAreReadBackAtTheNextStart) {

@@ -54,7 +54,7 @@ TEST_F(UnfinishedGameTest, AGameUnderWayIsKeptAtCloseAndOfferedOnceAtTheNextStar
     const std::string kept = ReadFile(CScene::kKeptGameFileName);
     EXPECT_NE(kept.find("[Board]"), std::string::npos);
     // A game file like any other, without the program's own start-up key.
-    EXPECT_NE(kept.find("Camera Distance="), std::string::npos);
+    EXPECT_NE(kept.find("Matrix="), std::string::npos);
     EXPECT_EQ(kept.find("Restore Unfinished Game"), std::string::npos);
     boxes.clear();
 
