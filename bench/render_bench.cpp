@@ -10,44 +10,16 @@
 #include "render/offscreen_context.h"
 #include "support/picture_stage.h"
 
+#include "frame_timing.h"
+
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace {
-
-struct sTiming {
-    double wallMs, cpuMs, mainMs;
-};
-
-double CpuSeconds(clockid_t clock) {
-    timespec t{};
-    clock_gettime(clock, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
-sTiming TimeFrames(CPictureStage& stage, int frames) {
-    stage.DrawFrame(); // display lists and buffers are built in the first one
-    const auto start = std::chrono::steady_clock::now();
-    const double cpuStart = CpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
-    const double mainStart = CpuSeconds(CLOCK_THREAD_CPUTIME_ID);
-    for (int i = 0; i < frames; ++i) stage.DrawFrame();
-    const double wall =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    const double cpu = CpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - cpuStart;
-    const double main = CpuSeconds(CLOCK_THREAD_CPUTIME_ID) - mainStart;
-    return {1000 * wall / frames, 1000 * cpu / frames, 1000 * main / frames};
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 // One pass: the frame with one part taken away (none for the full frame).
 struct sPass {
@@ -112,18 +84,15 @@ int main(int argc, char** argv) {
             if (p > 0 && !only.empty() && only != passes[p].name) continue;
             const sSettings savedSettings = stage.scene.settings;
             if (passes[p].takeAway) passes[p].takeAway(stage);
-            const sTiming t = TimeFrames(stage, frames);
+            const sFrameTiming t = TimeFrames([&stage] { stage.DrawFrame(); }, frames);
             stage.scene.settings = savedSettings;
             if (stage.hidden.Count()) stage.scene.board.figures.Swap(stage.hidden);
             wall[p].push_back(t.wallMs);
             cpu[p].push_back(t.cpuMs);
             main[p].push_back(t.mainMs);
         }
-    // The drawing thread binds the frame, the renderer's threads fill its
-    // pixels: on two idle cores the frame takes about the first plus half
-    // the second, whatever else the machine is doing while it is measured.
     const double fullWall = Median(wall[0]), fullCpu = Median(cpu[0]), fullMain = Median(main[0]);
-    const double idle = fullMain + (fullCpu - fullMain) / 2;
+    const double idle = IdleTwoCoreMs(fullCpu, fullMain);
     std::printf("%-18s %10.2f %10.2f %10.2f   %.1f fps; on two idle cores about %.1f ms, %.0f fps "
                 "(wall %.2f..%.2f ms)\n",
                 passes[0].name, fullWall, fullCpu, fullMain, 1000 / fullWall, idle, 1000 / idle,

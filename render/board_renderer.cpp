@@ -13,9 +13,6 @@
 
 #include <GL/gl.h>
 
-#include <map>
-#include <utility>
-
 namespace {
 
 // Where the player asked for the engine's move; the same on every board.
@@ -64,31 +61,10 @@ void DisableBlending() {
 
 namespace {
 
-point3d Position(const vert_t& v) {
-    return {v.x, v.y, v.z};
-}
-
 void CompilePositions(const MeshTable& table) {
     if (!table.vertexCount || !table.faceCount) return;
     glVertexPointer(3, GL_FLOAT, sizeof(vert_t), table.vertices);
     glDrawElements(GL_TRIANGLES, GLsizei(table.faceCount * 3), GL_UNSIGNED_INT, table.faces);
-}
-
-// Every edge used once in each direction, and a positive volume.
-bool IsClosedOutward(const CMesh& mesh) {
-    std::map<std::pair<std::uint32_t, std::uint32_t>, int> edges;
-    double volume = 0;
-    for (const face_t& f : mesh.faces) {
-        const std::uint32_t corners[3] = {f.a, f.b, f.c};
-        for (int k = 0; k < 3; ++k)
-            if (++edges[{corners[k], corners[(k + 1) % 3]}] > 1) return false;
-        point3d bc;
-        Cross(bc, Position(mesh.vertices[f.b]), Position(mesh.vertices[f.c]));
-        volume += Dot(Position(mesh.vertices[f.a]), bc);
-    }
-    for (const auto& [edge, count] : edges)
-        if (!edges.contains({edge.second, edge.first})) return false;
-    return !edges.empty() && volume > 0;
 }
 
 unsigned int LoadBoardTexture(const std::string& directory, const char* name) {
@@ -104,7 +80,10 @@ unsigned int LoadBoardTexture(const std::string& directory, const char* name) {
 
 CBoardRenderer::CBoardRenderer() {
     meshes_.Build();
-    for (int i = 0; i < 6; ++i) closed_[i] = IsClosedOutward(meshes_[i]);
+    for (int i = 0; i < 6; ++i) {
+        cullFigure_[i] = IsClosedOutward(meshes_[i], EdgeMatch::ByIndex);
+        cullReflection_[i] = IsClosedOutward(meshes_[i], EdgeMatch::ByPosition);
+    }
     SetIdentity(spin_);
 }
 
@@ -152,9 +131,9 @@ void CBoardRenderer::BuildLists() {
     glPopClientAttrib();
 }
 
-void CBoardRenderer::DrawMesh(int type) const {
+void CBoardRenderer::DrawMesh(int type, bool reflected) const {
     if (type < 1 || type > 6) return;
-    if (closed_[type - 1]) glEnable(GL_CULL_FACE);
+    if ((reflected ? cullReflection_ : cullFigure_)[type - 1]) glEnable(GL_CULL_FACE);
     meshBuffers_[type - 1].Draw();
     glDisable(GL_CULL_FACE);
 }
@@ -282,7 +261,7 @@ void CBoardRenderer::DrawFigures(const CBoard& board, const CBoardServices& serv
             if (moving) glTranslatef(0, 0, -2 * movingPosition_.z);
             if (flying) glTranslatef(0, 0, -2 * capturedPosition_.z);
             glMultMatrixf(kReflection);
-            DrawMesh(figure->type);
+            DrawMesh(figure->type, true);
         }
         glPopMatrix();
     }

@@ -85,7 +85,7 @@ private:
     void DrawCheck(sSquare king) const;
     void DrawShadows(const CBoard& board) const;
     void DrawGlyphs() const;
-    void DrawMesh(int type) const;
+    void DrawMesh(int type, bool reflected = false) const;
     void DrawOutline(int x, int y, float z) const;
     void PlaceFigure(const CBoard& board, const CFigure& figure) const;
 
@@ -98,8 +98,12 @@ private:
     unsigned int boardTexture_ = 0;
     unsigned int lists_ = 0;
     // Closed meshes wound outwards hide their own back faces, so culling
-    // them changes nothing on screen and halves the work.
-    bool closed_[6] = {};
+    // them halves the work. A mesh closed only once its texture seams are
+    // joined showed a back face at an outline pixel or two: its figure keeps
+    // them, so that the picture stays as it always was, and only its
+    // reflection, seen through the squares, goes without.
+    bool cullFigure_[6] = {};
+    bool cullReflection_[6] = {};
 
     point3d movingPosition_{};
     const CFigure* capturedInFlight_ = nullptr;

@@ -2,6 +2,11 @@
 
 #include "render/geometry/vector.h"
 
+#include <array>
+#include <cmath>
+#include <map>
+#include <utility>
+
 namespace {
 
 point3d Position(const vert_t& v) {
@@ -13,6 +18,16 @@ point3d UnitEdge(const vert_t& from, const vert_t& to) {
     Sub(e, Position(to), Position(from));
     Normalize(e);
     return e;
+}
+
+// A vertex by its index, or by where it is to a hundred-thousandth.
+using VertexKey = std::array<long, 3>;
+
+VertexKey KeyOf(const CMesh& mesh, std::uint32_t i, EdgeMatch match) {
+    if (match == EdgeMatch::ByIndex) return {long(i), 0, 0};
+    const vert_t& v = mesh.vertices[i];
+    return {std::lround(double(v.x) * 1e5), std::lround(double(v.y) * 1e5),
+            std::lround(double(v.z) * 1e5)};
 }
 
 } // namespace
@@ -35,4 +50,31 @@ void ComputeNormals(const Array<face_t>& faces, const Array<vert_t>& vertices,
         Normalize(n);
         Scale(n, -0.75f);
     }
+}
+
+bool IsClosedOutward(const CMesh& mesh, EdgeMatch match) {
+    // Walks along each edge, counted up one way and down the other.
+    std::map<std::pair<VertexKey, VertexKey>, int> balance;
+    double volume = 0;
+    for (const face_t& f : mesh.faces) {
+        if (!mesh.vertices.Contains(f.a) || !mesh.vertices.Contains(f.b) ||
+            !mesh.vertices.Contains(f.c))
+            return false;
+        const VertexKey k[3] = {KeyOf(mesh, f.a, match), KeyOf(mesh, f.b, match),
+                                KeyOf(mesh, f.c, match)};
+        if (k[0] == k[1] || k[1] == k[2] || k[0] == k[2]) continue; // no area
+        for (int e = 0; e < 3; ++e) {
+            const VertexKey &from = k[e], &to = k[(e + 1) % 3];
+            if (from < to)
+                ++balance[{from, to}];
+            else
+                --balance[{to, from}];
+        }
+        point3d bc;
+        Cross(bc, Position(mesh.vertices[f.b]), Position(mesh.vertices[f.c]));
+        volume += Dot(Position(mesh.vertices[f.a]), bc);
+    }
+    for (const auto& [edge, count] : balance)
+        if (count != 0) return false;
+    return !balance.empty() && volume > 0;
 }

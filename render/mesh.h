@@ -34,3 +34,13 @@ public:
 // A vertex no face uses gets the zero vector.
 void ComputeNormals(const Array<face_t>& faces, const Array<vert_t>& vertices,
                     Array<point3d>& normals);
+
+// How IsClosedOutward pairs an edge with its twin: by the vertices' indices,
+// or by their positions, which also joins a surface along the seams where
+// its vertices are split for the texture.
+enum class EdgeMatch { ByIndex, ByPosition };
+
+// Every edge walked as often in one direction as in the other, and a
+// positive volume: a closed surface wound outwards, which hides its own back
+// faces.
+bool IsClosedOutward(const CMesh& mesh, EdgeMatch match);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -41,6 +42,43 @@ TEST(ComputeNormals, SumsUnitFaceNormalsWithoutAreaWeights) {
     EXPECT_NEAR(normals[0].x, 0.75f / std::sqrt(2.0f), 1e-6);
     EXPECT_NEAR(normals[0].z, 0.75f / std::sqrt(2.0f), 1e-6);
     EXPECT_EQ(normals[7], (point3d{})); // spare
+}
+
+// A tetrahedron wound outwards, its last corner given twice as a texture
+// seam splits it: faces 2 and 3 use the copy.
+CMesh Tetrahedron(bool seam, bool inwards = false) {
+    CMesh mesh;
+    for (const vert_t& v : {At(0, 0, 0), At(1, 0, 0), At(0, 1, 0), At(0, 0, 1), At(0, 0, 1)})
+        mesh.vertices.Add(v);
+    const std::uint32_t top2 = seam ? 4 : 3;
+    for (face_t f : {face_t{0, 2, 1}, face_t{0, 1, 3}, face_t{1, 2, top2}, face_t{2, 0, top2}}) {
+        if (inwards) std::swap(f.b, f.c);
+        mesh.faces.Add(f);
+    }
+    return mesh;
+}
+
+TEST(IsClosedOutward, JoinsTextureSeamsOnlyByPosition) {
+    EXPECT_TRUE(IsClosedOutward(Tetrahedron(false), EdgeMatch::ByIndex));
+    EXPECT_TRUE(IsClosedOutward(Tetrahedron(false), EdgeMatch::ByPosition));
+    EXPECT_FALSE(IsClosedOutward(Tetrahedron(true), EdgeMatch::ByIndex));
+    EXPECT_TRUE(IsClosedOutward(Tetrahedron(true), EdgeMatch::ByPosition));
+    for (EdgeMatch match : {EdgeMatch::ByIndex, EdgeMatch::ByPosition})
+        EXPECT_FALSE(IsClosedOutward(Tetrahedron(false, true), match)) << "wound inwards";
+
+    CMesh open = Tetrahedron(false);
+    open.faces.RemoveAt(3);
+    EXPECT_FALSE(IsClosedOutward(open, EdgeMatch::ByPosition));
+    open.faces.Add({2, 0, 7}); // a corner outside the mesh
+    EXPECT_FALSE(IsClosedOutward(open, EdgeMatch::ByPosition));
+}
+
+// Every piece is a closed surface, so its back faces may always be culled.
+TEST(IsClosedOutward, EveryPieceOnceItsSeamsAreJoined) {
+    CMeshList list;
+    list.Build();
+    for (int type = 1; type <= 6; ++type)
+        EXPECT_TRUE(IsClosedOutward(list.ForType(type), EdgeMatch::ByPosition)) << type;
 }
 
 TEST(MeshList, PawnTableAndNormals) {
