@@ -153,7 +153,9 @@ public:
     void ApplyCamera();
     void ResetCamera();
     void RotateBoard();
-    void RotateCamera(int dx, int dy);
+    // A drag of (dx, dy) window points: across turns the board, down tilts
+    // the camera.
+    void RotateCamera(float dx, float dy);
     // Closer to the target by `steps` (a wheel notch is one), farther for
     // negative steps, within the distances that keep the whole board in view.
     void ZoomCamera(float steps);

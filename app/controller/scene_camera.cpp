@@ -55,8 +55,8 @@ void CScene::RotateBoard() {
     DrawFrame();
 }
 
-void CScene::RotateCamera(int dx, int dy) {
-    float v = float(dy) / kPixelsPerRadian;
+void CScene::RotateCamera(float dx, float dy) {
+    float v = dy / kPixelsPerRadian;
     float& yAngle = settings.yAngle;
     yAngle += v;
     if (yAngle > kMaxYAngle) {
@@ -70,7 +70,7 @@ void CScene::RotateCamera(int dx, int dy) {
 
     float turn[16];
     SetIdentity(turn);
-    SetRotation(turn, 0, 0, float(dx) / kPixelsPerRadian);
+    SetRotation(turn, 0, 0, dx / kPixelsPerRadian);
     TurnAfter(settings.matrix, turn);
 
     point3d& eye = settings.eye;

@@ -162,8 +162,12 @@ void CTavlionView::OnLeftButtonDown(QPoint pixel) {
 }
 
 void CTavlionView::OnMouseMove(QPoint pixel, Qt::MouseButtons buttons) {
+    // The pointer comes in device pixels; the drag turns by points, alike on
+    // every screen.
+    const float ratio = scene_.pixelRatio;
     if (buttons & Qt::RightButton)
-        scene_.RotateCamera(pixel.x() - lastMouse_.x(), pixel.y() - lastMouse_.y());
+        scene_.RotateCamera(float(pixel.x() - lastMouse_.x()) / ratio,
+                            float(pixel.y() - lastMouse_.y()) / ratio);
     lastMouse_ = pixel;
 }
 

@@ -22,6 +22,19 @@ TEST_F(ShellTest, ViewportAndPickingUseDevicePixels) {
     EXPECT_EQ(Scene().board.selectedSquare.y, 0);
 }
 
+// A drag turns by the points the pointer travels, as on a screen of one
+// pixel a point: 30 points down tilt by 0.3 radians, not twice that.
+TEST_F(ShellTest, ADragTiltsByPointsNotPixels) {
+    ShowWindow(640, 480);
+    CGLSurface* surface = View().Surface();
+    ASSERT_DOUBLE_EQ(surface->devicePixelRatio(), 2.0);
+    QTest::mouseMove(surface, {200, 200});
+    QTest::mousePress(surface, Qt::RightButton, {}, {200, 200});
+    QTest::mouseMove(surface, {200, 230});
+    QTest::mouseRelease(surface, Qt::RightButton, {}, {200, 230});
+    EXPECT_NEAR(Scene().settings.yAngle, 0.3f, 1e-4);
+}
+
 namespace {
 
 // Rows of `frame` between `top` and `bottom` that hold a pixel of the given
