@@ -69,6 +69,10 @@ public:
     void ReplayGame();
     // Empties the history and the move list, as a new game does.
     void ClearHistory();
+    // The history starts again from the position on the board, keeping the
+    // move list: for a game played with a peer, which records none, when it
+    // goes on at this machine alone.
+    void RestartHistory();
     // The number of move-list entries that lead to record `index`.
     int MovesUpTo(int index) const;
     // Takes over a whole game's records and move list (emptying both
@@ -157,6 +161,9 @@ public:
     int32_t animating = 0;
 
 private:
+    // A record of the position on the board after the one shown, dropping
+    // any records after that.
+    void AppendRecord();
     // What a move changed, so that it can be taken back without a trace. A
     // captured figure stays out of the list, owned here, until then.
     struct sMoveAttempt {

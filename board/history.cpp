@@ -14,7 +14,16 @@ void Refill(CFigureList& list, const std::vector<sState>& states, bool withSquar
 }
 
 void CBoard::PushHistory() {
-    if (services_.NetworkGame()) return;
+    if (!services_.NetworkGame()) AppendRecord();
+}
+
+void CBoard::RestartHistory() {
+    history.Clear();
+    historyIndex = -1;
+    AppendRecord();
+}
+
+void CBoard::AppendRecord() {
     historyIndex = std::max(historyIndex + 1, 0);
     sBoardState* record = history[historyIndex];
     if (record) {

@@ -357,6 +357,10 @@ private:
     void KeepUnfinishedGame(bool report);
     // A network game goes on between two players at this machine.
     void TurnIntoTwoPlayerGame();
+    // Writes the game document to `path`; 1 when written. A game still shared
+    // with a peer goes into the file as one between two players, while the
+    // game on the board stays as it is.
+    int WriteGameDocument(const std::string& path);
     bool IsEnginesTurn() const;
     // A game is under way and not over.
     bool IsGameRunning() const;

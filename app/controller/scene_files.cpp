@@ -91,7 +91,7 @@ int CScene::SaveGame(const std::string& path) {
     resultTag = ResultTag(board.result.outcome);
     resultReason = ReasonWord(board.result.reason);
     BindGameDocument(finished);
-    const bool saved = gameDocument.Save(path.c_str()) != 0;
+    const bool saved = WriteGameDocument(path) != 0;
     BindGameDocument(false);
     // A game that did not reach the disk must not look saved.
     if (!saved) {

@@ -32,6 +32,8 @@ void CScene::CNetSide::OnNetworkGameBegun() {
     scene.networkGame = 1;
 }
 void CScene::CNetSide::OnConnectionClosed() {
+    // The game stays on the board, from now on without the peer.
+    if (scene.networkGame) scene.board.RestartHistory();
     scene.waitingForPeer = 0;
     scene.ForgetDrawOffer();
     scene.networkGame = 0;

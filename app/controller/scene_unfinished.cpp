@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <system_error>
-#include <utility>
 
 namespace {
 
@@ -34,13 +33,7 @@ void CScene::KeepUnfinishedGame(bool report) {
     if (unfinishedKept) return;
     unfinishedKept = true;
     if (!HasGameInProgress()) return;
-    // The game on the board stays as it is until the window has gone; only
-    // the file sees a network game as one between two players.
-    const sSettings playing = settings;
-    if (networkGame) TurnIntoTwoPlayerGame();
-    const int kept = gameDocument.Save(KeptGamePath().c_str());
-    settings = playing;
-    if (!kept && report)
+    if (!WriteGameDocument(KeptGamePath()) && report)
         platform::ShowMessageBox("Cannot keep the unfinished game in \"" + KeptGamePath() + "\".");
 }
 
@@ -54,11 +47,15 @@ void CScene::TurnIntoTwoPlayerGame() {
         FaceWhite();
     else
         FaceBlack();
-    const int network = std::exchange(networkGame, 0);
-    board.history.Clear();
-    board.historyIndex = -1;
-    board.PushHistory();
-    networkGame = network;
+    board.RestartHistory();
+}
+
+int CScene::WriteGameDocument(const std::string& path) {
+    const sSettings playing = settings;
+    if (PlaysWithPeer()) TurnIntoTwoPlayerGame();
+    const int written = gameDocument.Save(path.c_str());
+    settings = playing;
+    return written;
 }
 
 bool CScene::IsEnginesTurn() const {

@@ -34,6 +34,24 @@ protected:
         return s;
     }
 
+    // A network game in which this side plays Black: 1. e4 e5 2. Nf3 with
+    // the peer's moves, Black to move.
+    CScene& StartNetworkGameAsBlack() {
+        CScene& s = StartScene();
+        s.settings.playerMode = 1;
+        s.settings.playerColor = 1;
+        s.settings.currentMove = 1;
+        s.FaceBlack();
+        s.networkGame = 1;
+        s.OnPeerMove(4, 1, 4, 3, s.board.rights);
+        MoveFigure(s, 4, 6, 4, 4);
+        EXPECT_EQ(host.sentMoves.size(), 1u);
+        s.OnPeerMove(6, 0, 5, 2, s.board.rights);
+        EXPECT_EQ(s.moveTable.entries.Count(), 3);
+        EXPECT_EQ(s.board.history.Count(), 1); // a network game records none
+        return s;
+    }
+
     // Closes the window as the close box does, then destroys the controller.
     void CloseWindow() {
         ASSERT_TRUE(scene->RequestClose());
@@ -132,18 +150,7 @@ TEST_F(UnfinishedGameTest, OnlyAGameUnderWayIsKept) {
 }
 
 TEST_F(UnfinishedGameTest, ANetworkGameIsKeptAsOneBetweenTwoPlayers) {
-    CScene& s = StartScene();
-    s.settings.playerMode = 1;
-    s.settings.playerColor = 1; // this side plays Black
-    s.settings.currentMove = 1;
-    s.FaceBlack();
-    s.networkGame = 1;
-    s.OnPeerMove(4, 1, 4, 3, s.board.rights);
-    MoveFigure(s, 4, 6, 4, 4);
-    ASSERT_EQ(host.sentMoves.size(), 1u);
-    s.OnPeerMove(6, 0, 5, 2, s.board.rights);
-    ASSERT_EQ(s.moveTable.entries.Count(), 3);
-    ASSERT_EQ(s.board.history.Count(), 1); // a network game records none
+    StartNetworkGameAsBlack();
     CloseWindow();
     ASSERT_TRUE(KeptFileExists());
 
@@ -162,6 +169,47 @@ TEST_F(UnfinishedGameTest, ANetworkGameIsKeptAsOneBetweenTwoPlayers) {
     EXPECT_NE(next.board.FigureAt(5, 2), nullptr); // White's knight stays out
     EXPECT_NE(next.board.FigureAt(1, 7), nullptr);
     EXPECT_FALSE(next.CanUndo());
+}
+
+// After the connection is gone the game stays at this machine: a move and
+// its undo come back to the position the peer left, with the list to match.
+TEST_F(UnfinishedGameTest, ANetworkGameGoesOnAtThisMachineFromWhereThePeerLeftIt) {
+    CScene& s = StartNetworkGameAsBlack();
+    s.NetHost().OnConnectionClosed();
+    ASSERT_EQ(s.networkGame, 0);
+    s.settings.currentMove = 1;
+    MoveFigure(s, 1, 7, 2, 5);
+    ASSERT_EQ(s.moveTable.entries.Count(), 4);
+    ASSERT_TRUE(s.CanUndo());
+    s.Undo();
+    EXPECT_EQ(s.board.moveCount, 3);
+    EXPECT_NE(s.board.FigureAt(5, 2), nullptr); // White's knight stays out
+    EXPECT_NE(s.board.FigureAt(4, 4), nullptr);
+    EXPECT_NE(s.board.FigureAt(1, 7), nullptr);
+    EXPECT_FALSE(s.CanUndo());
+}
+
+// Saved while it waits for Reconnect, the game opens as one between two
+// players at the position reached, not at the start.
+TEST_F(UnfinishedGameTest, ANetworkGameSavedAfterTheLinkWasLostOpensWhereItStood) {
+    CScene& s = StartNetworkGameAsBlack();
+    s.NetHost().OnConnectionLost();
+    ASSERT_EQ(s.connectionLost, 1);
+    ASSERT_EQ(s.SaveGame((workDir / "net.chs").string()), 1);
+    EXPECT_EQ(s.connectionLost, 1) << "the game on the board waits as before";
+    StopScene();
+
+    CScene& next = StartScene();
+    ASSERT_EQ(next.OpenGame((workDir / "net.chs").string()), 1);
+    EXPECT_EQ(next.settings.playerMode, 1);
+    EXPECT_EQ(next.settings.currentMove, 1);
+    EXPECT_EQ(next.board.moveCount, 3);
+    EXPECT_NE(next.board.FigureAt(5, 2), nullptr);
+    MoveFigure(next, 1, 7, 2, 5);
+    next.Undo();
+    EXPECT_EQ(next.board.moveCount, 3);
+    EXPECT_NE(next.board.FigureAt(5, 2), nullptr);
+    EXPECT_NE(next.board.FigureAt(1, 7), nullptr);
 }
 
 TEST_F(UnfinishedGameTest, AGameKeptAtTheEnginesTurnGoesOnWithItsAnswer) {
