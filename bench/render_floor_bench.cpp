@@ -29,9 +29,6 @@ namespace {
 
 constexpr int kWidth = 1280, kHeight = 800;
 
-// The figure seen upside down under the board, as the program draws it.
-constexpr float kReflection[16] = {0, -1, 0, 0, -1, 0, 0, 0, 0, 0, -1, 0, 0, 0, 0, 1};
-
 class CFloorFrame {
 public:
     explicit CFloorFrame(CPictureStage& stage) : stage_(stage) {

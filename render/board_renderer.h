@@ -19,6 +19,9 @@ struct CFigure;
 void EnableBlending();
 void DisableBlending();
 
+// (x, y, z) -> (-y, -x, -z): a figure seen upside down under the board.
+inline constexpr float kReflection[16] = {0, -1, 0, 0, -1, 0, 0, 0, 0, 0, -1, 0, 0, 0, 0, 1};
+
 // The centre of square (x, y) on the board plane.
 inline point3d SquareCentre(int x, int y) {
     return {float(x) - 3.5f, float(y) - 3.5f, 0};
