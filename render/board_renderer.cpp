@@ -21,7 +21,6 @@ constexpr sRgba kCheck = {1.0f, 0.0f, 0.0f, 1.0f};
 constexpr sRgba kShadow = {0, 0, 0, 0.15f};
 constexpr float kSideDepth = 1.2f;
 
-
 void Colour(const sRgba& c) {
     glColor4f(c.r, c.g, c.b, c.a);
 }
