@@ -38,6 +38,19 @@ inline double Median(std::vector<double> v) {
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
+// The timings of one drawing over several rounds.
+struct sFrameSamples {
+    std::vector<double> wall, cpu, main;
+
+    void Add(const sFrameTiming& t) {
+        wall.push_back(t.wallMs);
+        cpu.push_back(t.cpuMs);
+        main.push_back(t.mainMs);
+    }
+    bool Empty() const { return wall.empty(); }
+    sFrameTiming Medians() const { return {Median(wall), Median(cpu), Median(main)}; }
+};
+
 // The drawing thread binds the frame, the renderer's threads fill its
 // pixels: on two idle cores the frame takes about the first plus half the
 // second, whatever else the machine is doing while it is measured.

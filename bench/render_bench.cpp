@@ -6,10 +6,7 @@
 // printed, since other work on the machine shows in the first only.
 // Usage: render_bench [stage directory] [frames] [rounds] [part]
 
-#include "platform/message_box.h"
-#include "render/offscreen_context.h"
-#include "support/picture_stage.h"
-
+#include "bench_stage.h"
 #include "frame_timing.h"
 
 #include <algorithm>
@@ -43,20 +40,9 @@ int main(int argc, char** argv) {
 
     EnsureGuiApplication();
     COffscreenContext context(kWidth, kHeight);
-    if (!context.Valid()) {
-        std::fprintf(stderr, "render_bench: no GLX pbuffer (is DISPLAY set?)\n");
-        return 1;
-    }
-    platform::SetMessageBoxHandler([](const std::string& text, const std::string& caption, int) {
-        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-        return int(platform::kIdOk);
-    });
-    CPictureStage stage(stageDir, kWidth, kHeight);
-    if (!stage.Ok()) {
-        std::fprintf(stderr, "render_bench: no stage with the engine in %s\n", stageDir.c_str());
-        return 1;
-    }
-    stage.PlayOpening();
+    const auto owned = OpenPictureStage("render_bench", stageDir, context, kWidth, kHeight);
+    if (!owned) return 1;
+    CPictureStage& stage = *owned;
 
     const sPass passes[] = {
         {"full frame", nullptr},
@@ -77,32 +63,29 @@ int main(int argc, char** argv) {
                 "frame without it (wall)");
     // Rounds go over every pass in turn, so that a change in the machine's
     // load falls on all of them alike.
-    std::vector<std::vector<double>> wall(std::size(passes)), cpu(std::size(passes)),
-        main(std::size(passes));
+    std::vector<sFrameSamples> samples(std::size(passes));
     for (int round = 0; round < rounds; ++round)
         for (std::size_t p = 0; p < std::size(passes); ++p) {
             if (p > 0 && !only.empty() && only != passes[p].name) continue;
             const sSettings savedSettings = stage.scene.settings;
             if (passes[p].takeAway) passes[p].takeAway(stage);
-            const sFrameTiming t = TimeFrames([&stage] { stage.DrawFrame(); }, frames);
+            samples[p].Add(TimeFrames([&stage] { stage.DrawFrame(); }, frames));
             stage.scene.settings = savedSettings;
             if (stage.hidden.Count()) stage.scene.board.figures.Swap(stage.hidden);
-            wall[p].push_back(t.wallMs);
-            cpu[p].push_back(t.cpuMs);
-            main[p].push_back(t.mainMs);
         }
-    const double fullWall = Median(wall[0]), fullCpu = Median(cpu[0]), fullMain = Median(main[0]);
-    const double idle = IdleTwoCoreMs(fullCpu, fullMain);
+    const sFrameTiming full = samples[0].Medians();
+    const std::vector<double>& fullWalls = samples[0].wall;
+    const double idle = IdleTwoCoreMs(full.cpuMs, full.mainMs);
     std::printf("%-18s %10.2f %10.2f %10.2f   %.1f fps; on two idle cores about %.1f ms, %.0f fps "
                 "(wall %.2f..%.2f ms)\n",
-                passes[0].name, fullWall, fullCpu, fullMain, 1000 / fullWall, idle, 1000 / idle,
-                *std::min_element(wall[0].begin(), wall[0].end()),
-                *std::max_element(wall[0].begin(), wall[0].end()));
+                passes[0].name, full.wallMs, full.cpuMs, full.mainMs, 1000 / full.wallMs, idle,
+                1000 / idle, *std::min_element(fullWalls.begin(), fullWalls.end()),
+                *std::max_element(fullWalls.begin(), fullWalls.end()));
     for (std::size_t p = 1; p < std::size(passes); ++p) {
-        if (wall[p].empty()) continue;
-        const double w = Median(wall[p]), c = Median(cpu[p]), m = Median(main[p]);
-        std::printf("%-18s %10.2f %10.2f %10.2f   %.2f ms\n", passes[p].name, fullWall - w,
-                    fullCpu - c, fullMain - m, w);
+        if (samples[p].Empty()) continue;
+        const sFrameTiming t = samples[p].Medians();
+        std::printf("%-18s %10.2f %10.2f %10.2f   %.2f ms\n", passes[p].name,
+                    full.wallMs - t.wallMs, full.cpuMs - t.cpuMs, full.mainMs - t.mainMs, t.wallMs);
     }
     return 0;
 }

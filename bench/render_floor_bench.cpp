@@ -8,14 +8,12 @@
 // cheaper texturing, and both change the picture.
 // Usage: render_floor_bench [stage directory] [frames] [rounds]
 
-#include "platform/message_box.h"
 #include "render/board_renderer.h"
 #include "render/gl/mesh_buffers.h"
 #include "render/gl/texture_upload.h"
-#include "render/offscreen_context.h"
 #include "render/piece_meshes.h"
-#include "support/picture_stage.h"
 
+#include "bench_stage.h"
 #include "frame_timing.h"
 
 #include <cstdio>
@@ -151,21 +149,9 @@ int main(int argc, char** argv) {
 
     EnsureGuiApplication();
     COffscreenContext context(kWidth, kHeight);
-    if (!context.Valid()) {
-        std::fprintf(stderr, "render_floor_bench: no GLX pbuffer (is DISPLAY set?)\n");
-        return 1;
-    }
-    platform::SetMessageBoxHandler([](const std::string& text, const std::string& caption, int) {
-        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-        return int(platform::kIdOk);
-    });
-    CPictureStage stage(stageDir, kWidth, kHeight);
-    if (!stage.Ok()) {
-        std::fprintf(stderr, "render_floor_bench: no stage with the engine in %s\n",
-                     stageDir.c_str());
-        return 1;
-    }
-    stage.PlayOpening();
+    const auto owned = OpenPictureStage("render_floor_bench", stageDir, context, kWidth, kHeight);
+    if (!owned) return 1;
+    CPictureStage& stage = *owned;
     CFloorFrame floor(stage);
     const auto finished = [](const std::function<void()>& draw) {
         return [draw] {
@@ -206,19 +192,14 @@ int main(int argc, char** argv) {
                 reinterpret_cast<const char*>(glGetString(GL_RENDERER)), rounds, frames);
     std::printf("%-22s %10s %10s %10s %14s\n", "drawing", "wall ms", "cpu ms", "drawing ms",
                 "2 idle cores");
-    std::vector<std::vector<double>> wall(std::size(passes)), cpu(std::size(passes)),
-        main(std::size(passes));
+    std::vector<sFrameSamples> samples(std::size(passes));
     for (int round = 0; round < rounds; ++round)
-        for (std::size_t p = 0; p < std::size(passes); ++p) {
-            const sFrameTiming t = TimeFrames(passes[p].draw, frames);
-            wall[p].push_back(t.wallMs);
-            cpu[p].push_back(t.cpuMs);
-            main[p].push_back(t.mainMs);
-        }
+        for (std::size_t p = 0; p < std::size(passes); ++p)
+            samples[p].Add(TimeFrames(passes[p].draw, frames));
     for (std::size_t p = 0; p < std::size(passes); ++p) {
-        const double c = Median(cpu[p]), m = Median(main[p]);
-        std::printf("%-22s %10.2f %10.2f %10.2f %11.1f ms\n", passes[p].name, Median(wall[p]), c, m,
-                    IdleTwoCoreMs(c, m));
+        const sFrameTiming t = samples[p].Medians();
+        std::printf("%-22s %10.2f %10.2f %10.2f %11.1f ms\n", passes[p].name, t.wallMs, t.cpuMs,
+                    t.mainMs, IdleTwoCoreMs(t.cpuMs, t.mainMs));
     }
     return 0;
 }

@@ -7,7 +7,6 @@
 #include "render/bmp_file.h"
 #include "render/embedded_meshes.h"
 #include "render/geometry/matrix.h"
-#include "render/geometry/vector.h"
 #include "render/gl/texture_upload.h"
 #include "render/texture_image.h"
 
